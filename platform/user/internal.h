@@ -1,0 +1,47 @@
+#pragma once
+// What hosts, controls and the forms runtime may use of the window manager
+// beyond win32.h. The skin and the app never include it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/surface.h"
+#include "platform/win32.h"
+
+namespace user {
+
+// ---- Input path: hosts call these with screen coordinates ----
+// button: 0 left, 1 right, 2 middle. Modifier state comes from key().
+void input_mouse_move(POINT screen);
+void input_mouse_button(POINT screen, int button, bool down);
+void input_key(int vk, bool down);
+// Committed text (typed characters, an input method's commit): one WM_CHAR per UTF-8 byte.
+void input_text(const std::string& utf8);
+// The cursor left every window of ours (pointer left the host window).
+void input_mouse_left();
+
+// ---- What a host shows ----
+gdi::SurfacePtr top_level_surface(HWND top_level);
+struct TopLevelInfo {
+    RECT rect{};  // screen coordinates; for a top-level window this is its client area
+    bool visible = false;
+    std::string caption;
+    int icon_width = 0, icon_height = 0;
+    std::vector<std::uint32_t> icon_pixels;  // 0x00RRGGBB, row-major; empty for none
+};
+bool top_level_info(HWND top_level, TopLevelInfo* out);
+// A top-level window's icon (24-bit colour pixels, 0x00RRGGBB).
+void set_window_icon(HWND top_level, int width, int height, std::vector<std::uint32_t> pixels);
+
+// ---- Queue ----
+// Delivers everything due now; returns false when WM_QUIT was seen (its code in *exit_code).
+bool pump_due(int* exit_code = nullptr);
+// Milliseconds until the next timer falls due, or -1 when none runs.
+std::int64_t next_timer_due_in();
+
+// ---- Clipboard (through the current host) ----
+std::string clipboard_text();
+void set_clipboard_text(const std::string& utf8);
+
+}  // namespace user
