@@ -32,4 +32,19 @@ bool set_region(HRGN rgn, const Region& region);
 // The live-object count behind headless::gdi_object_count().
 int live_object_count();
 
+// ---- For the text engine (platform/gdi/text/) ----
+// The stock fonts SYSTEM_FONT (selected into every new DC) and DEFAULT_GUI_FONT
+// are "WenQuanYi Micro Hei" at lfHeight -12 (12-pixel characters), FW_NORMAL.
+struct DcTextState {
+    SurfacePtr surface;  // null: there is nothing to draw into
+    POINT origin{};      // where the DC's (0, 0) lies on the surface
+    Region clip;         // surface coordinates, already cut to the surface and the DC's clip
+    LOGFONTA font;       // the selected font
+    COLORREF text_color = 0x000000;
+    COLORREF bk_color = 0xFFFFFF;
+    int bk_mode = OPAQUE;
+};
+bool dc_text_state(HDC hdc, DcTextState* out);
+bool font_logfont(HFONT font, LOGFONTA* out);
+
 }  // namespace gdi
