@@ -31,13 +31,19 @@ bool write_png(const std::string& path, int width, int height, const std::vector
     return ok;
 }
 
+bool write_text(const std::string& path, const std::string& text) {
+    return g_file_set_contents(path.c_str(), text.data(), static_cast<gssize>(text.size()), nullptr);
+}
+
+void remove_entry_files(const std::vector<std::string>& files, const std::vector<std::string>& folders) {
+    for (const std::string& f : files) std::remove(f.c_str());
+    for (auto it = folders.rbegin(); it != folders.rend(); ++it) rmdir(it->c_str());
+}
+
 }  // namespace
 
 WindowIcons::~WindowIcons() {
-    for (const Entry& e : icons_) {
-        std::remove(e.file.c_str());
-        rmdir(e.directory.c_str());
-    }
+    for (const Entry& e : icons_) remove_entry_files(e.files, e.folders);
 }
 
 std::string WindowIcons::name_for(int width, int height, const std::vector<std::uint32_t>& pixels) {
@@ -58,17 +64,30 @@ std::string WindowIcons::name_for(int width, int height, const std::vector<std::
     }
     Entry e;
     e.hash = hash;
-    e.directory = dir;
+    e.root = dir;
     g_free(dir);
     e.name = "zelvio-window-icon-" + std::to_string(icons_.size());
-    e.file = e.directory + "/" + e.name + ".png";
-    if (!write_png(e.file, width, height, pixels)) {
-        rmdir(e.directory.c_str());
+    std::string size = std::to_string(width) + "x" + std::to_string(height);
+    std::string theme = e.root + "/hicolor", folder = theme + "/" + size, apps = folder + "/apps";
+    e.folders = {e.root, theme, folder, apps};
+    std::string index = "[Icon Theme]\nName=Hicolor\nComment=Zelvio window icons\nDirectories=" + size +
+                        "/apps\n\n[" + size + "/apps]\nSize=" + std::to_string(width) +
+                        "\nContext=Applications\nType=Fixed\n";
+    std::string png = apps + "/" + e.name + ".png";
+    bool ok = g_mkdir_with_parents(apps.c_str(), 0700) == 0;
+    if (ok) {
+        e.files.push_back(theme + "/index.theme");
+        ok = write_text(e.files.back(), index);
+    }
+    if (ok) {
+        e.files.push_back(png);
+        ok = write_png(png, width, height, pixels);
+    }
+    if (!ok) {
+        remove_entry_files(e.files, e.folders);
         return {};
     }
-    // A directory added to the search path is scanned for loose icons as well as
-    // for theme folders, so the PNG is found under its own name.
-    gtk_icon_theme_add_search_path(gtk_icon_theme_get_for_display(gdk_display_get_default()), e.directory.c_str());
+    gtk_icon_theme_add_search_path(gtk_icon_theme_get_for_display(gdk_display_get_default()), e.root.c_str());
     icons_.push_back(e);
     return icons_.back().name;
 }

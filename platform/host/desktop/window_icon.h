@@ -1,7 +1,9 @@
 #pragma once
-// GTK 4 takes a window's icon by name from the icon theme. Each icon our windows
-// carry is written as a PNG into a private directory that is added to the theme's
-// search path; the directories go when the host is uninstalled.
+// GTK 4 takes a window's icon by name from the icon theme, and gives the window
+// manager only icons that sit in a theme folder of a known size. Each icon our
+// windows carry is written as a PNG into a private "hicolor" folder of its size
+// (with an index of its own, for machines without the hicolor theme) whose root
+// is added to the theme's search path; the folders go with the host.
 
 #include <cstdint>
 #include <string>
@@ -24,7 +26,8 @@ public:
 private:
     struct Entry {
         std::size_t hash;
-        std::string name, directory, file;
+        std::string name, root;
+        std::vector<std::string> files, folders;  // removed files first, then folders, deepest first
     };
     std::vector<Entry> icons_;
 };
