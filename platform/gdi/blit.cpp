@@ -127,9 +127,8 @@ void copy_rect(const Target& dst, const Target& src, std::int64_t x, std::int64_
     SourceView view = src.surface == dst.surface && overlaps(src_rect, cb.dst) ? snapshot(*src.surface, src_rect, copy)
                                                                              : view_of(*src.surface);
     const SourceFormat format = format_between(src, dst);
-    std::vector<std::uint32_t> scratch(format.convert == SourceFormat::Convert::None
-                                           ? 0
-                                           : static_cast<std::size_t>(cb.dst.right - cb.dst.left));
+    static std::vector<std::uint32_t> scratch;  // reused: one thread, blits never nest
+    if (format.convert != SourceFormat::Convert::None) scratch.resize(static_cast<std::size_t>(cb.dst.right - cb.dst.left));
     RECT box = for_each_span(dc_clip(dst.dc), cb.dst, [&](int row, int x0, int x1, bool) {
         const int n = x1 - x0;
         op.run(dst.surface->row(row) + x0, format.apply(view.at(x0 + dx, row + dy), n, scratch.data()), n);
@@ -137,61 +136,67 @@ void copy_rect(const Target& dst, const Target& src, std::int64_t x, std::int64_
     add_damage(dst, box);
 }
 
-// Nearest-neighbour map of one axis: destination pixel i of a size-d run
-// samples source pixel floor((2i + 1) * s / (2d)). Fills map for the
-// destination pixels [first, last) of the surface whose samples land inside
-// the source surface and narrows first and last to them.
+// Nearest-neighbour map of one axis: destination pixel i of a run of d pixels
+// samples source pixel floor((2i + 1) * s / (2d)). Fills map with the source
+// index of each destination pixel of [first, last): the pixels of the run that
+// lie on the destination surface and sample inside the source surface. The
+// quotient is stepped, not divided, per pixel.
 bool axis_map(std::int64_t dst_pos, std::int64_t d, int dst_size, std::int64_t src_pos, std::int64_t s,
-              int src_size, int* first, int* last, std::vector<std::int64_t>& map) {
+              int src_size, int* first, int* last, std::vector<int>& map) {
     const std::int64_t lo = std::max<std::int64_t>(dst_pos, 0), hi = std::min<std::int64_t>(dst_pos + d, dst_size);
-    if (lo >= hi) return false;
     map.clear();
-    map.reserve(static_cast<std::size_t>(hi - lo));
-    for (std::int64_t i = lo; i < hi; ++i) {
-        const std::int64_t k = i - dst_pos;  // 0 <= k < d < 2^31, so (2k + 1) * s stays inside 63 bits
-        map.push_back(src_pos + (2 * k + 1) * s / (2 * d));
-    }
+    if (lo >= hi) return false;
+    const std::int64_t den = 2 * d;
+    const std::int64_t k0 = lo - dst_pos;  // 0 <= k0 < d < 2^31, so (2 k0 + 1) * s stays inside 63 bits
+    std::int64_t q = (2 * k0 + 1) * s / den, r = (2 * k0 + 1) * s % den;
+    const std::int64_t step_q = 2 * s / den, step_r = 2 * s % den;
     // The map only grows, so the samples inside the source form one run.
-    std::size_t begin = 0, end = map.size();
-    while (begin < end && map[begin] < 0) ++begin;
-    while (end > begin && map[end - 1] >= src_size) --end;
-    if (begin == end) return false;
-    *first = static_cast<int>(lo + static_cast<std::int64_t>(begin));
-    *last = static_cast<int>(lo + static_cast<std::int64_t>(end));
-    map.erase(map.begin() + static_cast<std::ptrdiff_t>(end), map.end());
-    map.erase(map.begin(), map.begin() + static_cast<std::ptrdiff_t>(begin));
+    for (std::int64_t i = lo; i < hi; ++i) {
+        const std::int64_t v = src_pos + q;
+        if (v >= src_size) break;
+        if (v >= 0) {
+            if (map.empty()) *first = static_cast<int>(i);
+            map.push_back(static_cast<int>(v));
+        }
+        q += step_q;
+        r += step_r;
+        if (r >= den) r -= den, ++q;
+    }
+    if (map.empty()) return false;
+    *last = *first + static_cast<int>(map.size());
     return true;
 }
 
 void stretch_rect(const Target& dst, const Target& src, std::int64_t x, std::int64_t y, std::int64_t w,
                   std::int64_t h, std::int64_t sx, std::int64_t sy, std::int64_t sw, std::int64_t sh,
                   const Operation& op) {
-    std::vector<std::int64_t> xs, ys;
-    int x0, x1, y0, y1;
-    if (!axis_map(x, w, dst.surface->width, sx, sw, src.surface->width, &x0, &x1, xs)) return;
-    if (!axis_map(y, h, dst.surface->height, sy, sh, src.surface->height, &y0, &y1, ys)) return;
-    const RECT src_rect{static_cast<LONG>(xs.front()), static_cast<LONG>(ys.front()),
-                        static_cast<LONG>(xs.back() + 1), static_cast<LONG>(ys.back() + 1)};
+    // Reused between calls: everything runs on one thread and blits never nest.
+    static std::vector<int> xmap, ymap;
+    static std::vector<std::uint32_t> scratch;
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    if (!axis_map(x, w, dst.surface->width, sx, sw, src.surface->width, &x0, &x1, xmap)) return;
+    if (!axis_map(y, h, dst.surface->height, sy, sh, src.surface->height, &y0, &y1, ymap)) return;
+    const RECT src_rect{xmap.front(), ymap.front(), xmap.back() + 1, ymap.back() + 1};
     const RECT r{x0, y0, x1, y1};
     std::vector<std::uint32_t> copy;
     SourceView view = src.surface == dst.surface && overlaps(src_rect, r) ? snapshot(*src.surface, src_rect, copy)
                                                                        : view_of(*src.surface);
-    std::vector<int> xmap(xs.size());
-    for (std::size_t i = 0; i < xs.size(); ++i) xmap[i] = static_cast<int>(xs[i]) - view.x0;
+    if (view.x0 != 0)
+        for (int& m : xmap) m -= view.x0;
 
     const SourceFormat format = format_between(src, dst);
     const bool direct = op.plain_copy() && format.convert == SourceFormat::Convert::None;
-    std::vector<std::uint32_t> scratch(direct ? 0 : xmap.size());
+    if (!direct) scratch.resize(xmap.size());
     RECT box = for_each_span(dc_clip(dst.dc), r, [&](int row, int a, int b, bool continues) {
         const int n = b - a;
         std::uint32_t* d = dst.surface->row(row) + a;
-        const int sy_row = static_cast<int>(ys[static_cast<std::size_t>(row - y0)]);
+        const int source_row = ymap[static_cast<std::size_t>(row - y0)];
         const int* map = xmap.data() + (a - x0);
-        const std::uint32_t* s = view.at(view.x0, sy_row);
+        const std::uint32_t* s = view.at(view.x0, source_row);
         if (direct) {
             // Rows that sample the same source row come out the same: copy the one above.
-            if (continues && ys[static_cast<std::size_t>(row - y0 - 1)] == sy_row)
-                std::memcpy(d, dst.surface->row(row - 1) + a, static_cast<std::size_t>(n) * sizeof *d);
+            if (continues && ymap[static_cast<std::size_t>(row - y0 - 1)] == source_row)
+                std::memcpy(d, d - dst.surface->width, static_cast<std::size_t>(n) * sizeof *d);
             else
                 pixel::stretch_span(d, s, map, n);
             return;

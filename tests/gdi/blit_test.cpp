@@ -2,6 +2,7 @@
 // surface, overlapping copies, depth conversions, the stretch mapping, damage.
 
 #include "platform/gdi/clip.h"
+#include "platform/gdi/pixel/kernels.h"
 #include "tests/gdi/gdi_fixtures.h"
 
 namespace {
@@ -241,6 +242,35 @@ TEST_F(BlitTest, DamageIsTheClippedBoxOfEachOperation) {
     BitBlt(dst.dc, 30, 30, 4, 4, src.dc, 0, 0, SRCCOPY);
     d = dst.surface().take_damage();
     EXPECT_GE(d.left, d.right) << "nothing drawn, nothing damaged";
+}
+
+}  // namespace
+
+namespace {
+
+// Both sampling kernels against the plain loop, over widths that end inside and on a vector.
+TEST(StretchKernel, VariantsAgreeWithPlainSampling) {
+    std::vector<std::uint32_t> src(37);
+    for (std::size_t i = 0; i < src.size(); ++i) src[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
+    struct Kernel {
+        const char* name;
+        void (*fn)(std::uint32_t*, const std::uint32_t*, const int*, int);
+        bool available;
+    } kernels[] = {
+        {"baseline", gdi::pixel::stretch_span_baseline, true},
+        {"avx2", gdi::pixel::stretch_span_avx2, gdi::pixel::cpu_has_avx2()},
+    };
+    for (const auto& k : kernels) {
+        if (!k.available) continue;
+        for (int n : {1, 7, 8, 9, 16, 31, 64}) {
+            std::vector<int> map(n);
+            for (int i = 0; i < n; ++i) map[i] = (i * 37 / n + (i % 3)) % 37;
+            std::vector<std::uint32_t> out(n + 1, 0xABCDEF);
+            k.fn(out.data(), src.data(), map.data(), n);
+            for (int i = 0; i < n; ++i) ASSERT_EQ(out[i], src[map[i]]) << k.name << " width " << n << " pixel " << i;
+            EXPECT_EQ(out[n], 0xABCDEFu) << k.name << " wrote past the span";
+        }
+    }
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ bool cpu_has_avx2();
 
 // d[i] = s[map[i]] for i < n.
 void stretch_span(std::uint32_t* d, const std::uint32_t* s, const int* map, int n);
+void stretch_span_baseline(std::uint32_t* d, const std::uint32_t* s, const int* map, int n);
+void stretch_span_avx2(std::uint32_t* d, const std::uint32_t* s, const int* map, int n);  // only where supported
 
 // Depth conversions of a source span into out (which may equal s).
 // Colour to monochrome: pixels equal to key become white, all others black.

@@ -95,8 +95,5 @@ void mono_to_color(std::uint32_t* out, const std::uint32_t* s, int n, std::uint3
     for (int i = 0; i < n; ++i) out[i] = (s[i] & kRgb) ? one : zero;
 }
 
-void stretch_span(std::uint32_t* d, const std::uint32_t* s, const int* map, int n) {
-    for (int i = 0; i < n; ++i) d[i] = s[map[i]];
-}
 
 }  // namespace gdi::pixel
