@@ -301,7 +301,8 @@ BOOL EqualRgn(HRGN a, HRGN b);
 int GetRgnBox(HRGN rgn, RECT* rc);
 BOOL FillRgn(HDC hdc, HRGN rgn, HBRUSH brush);
 BOOL FrameRgn(HDC hdc, HRGN rgn, HBRUSH brush, int w, int h);
-// Clipping of a DC, in the DC's logical coordinates; a null region removes the clip.
+// Clipping of a DC. Regions are in device coordinates (the viewport origin does
+// not move them), rectangles in logical ones; a null region removes the clip.
 int SelectClipRgn(HDC hdc, HRGN rgn);
 int ExtSelectClipRgn(HDC hdc, HRGN rgn, int mode);
 int GetClipBox(HDC hdc, RECT* rc);

@@ -83,6 +83,19 @@ TEST_F(DcStateTest, ViewportOriginMovesDrawing) {
     FillRect(s.dc, &r, HBRUSH(GetStockObject(BLACK_BRUSH)));
     EXPECT_EQ(s.at(0, 0), RGB(0, 0, 0));
     EXPECT_EQ(s.at(2, 0), RGB(255, 255, 255));
+    // A clip rectangle is logical and moves with the viewport; a clip region is
+    // in device coordinates and stays where it is.
+    IntersectClipRect(s.dc, 0, 0, 1, 1);
+    RECT box;
+    GetClipBox(s.dc, &box);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.right, 1);
+    EXPECT_EQ(GetPixel(s.dc, 0, 0), RGB(1, 2, 3)) << "device (2, 3)";
+    HRGN device = CreateRectRgn(0, 0, 1, 1);
+    SelectClipRgn(s.dc, device);
+    EXPECT_EQ(GetPixel(s.dc, 0, 0), CLR_INVALID);
+    EXPECT_EQ(GetPixel(s.dc, -2, -3), RGB(0, 0, 0)) << "device (0, 0)";
+    DeleteObject(device);
 }
 
 TEST_F(DcStateTest, ClipCallsCombineAndEveryDrawingCallHonoursThem) {

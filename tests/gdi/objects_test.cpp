@@ -225,3 +225,60 @@ TEST_F(ObjectTest, PalettesAreRealSelectableObjects) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every call given handle 0, a dead handle, or a null pointer answers with its
+// failure value and touches nothing.
+TEST_F(ObjectTest, EveryCallSurvivesZeroDeadAndNullArguments) {
+    HDC made = CreateCompatibleDC(HDC());
+    DeleteDC(made);
+    for (HDC dc : {HDC(), made, HDC(0x7FFFFFFF)}) {
+        RECT r{0, 0, 5, 5};
+        POINT p;
+        const POINT pts[] = {{0, 0}, {3, 0}, {0, 3}};
+        EXPECT_EQ(SelectObject(dc, GetStockObject(BLACK_BRUSH)), HGDIOBJ());
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), HGDIOBJ());
+        EXPECT_FALSE(DeleteDC(dc));
+        EXPECT_EQ(SetPixel(dc, 0, 0, 0), CLR_INVALID);
+        EXPECT_FALSE(PatBlt(dc, 0, 0, 5, 5, PATCOPY));
+        EXPECT_EQ(FillRect(dc, &r, HBRUSH(GetStockObject(BLACK_BRUSH))), 0);
+        EXPECT_EQ(FrameRect(dc, &r, HBRUSH(GetStockObject(BLACK_BRUSH))), 0);
+        EXPECT_FALSE(InvertRect(dc, &r));
+        EXPECT_FALSE(DrawFocusRect(dc, &r));
+        EXPECT_FALSE(MoveToEx(dc, 0, 0, &p));
+        EXPECT_FALSE(LineTo(dc, 3, 3));
+        EXPECT_FALSE(Rectangle(dc, 0, 0, 3, 3));
+        EXPECT_FALSE(Ellipse(dc, 0, 0, 3, 3));
+        EXPECT_FALSE(Polygon(dc, pts, 3));
+        EXPECT_EQ(SaveDC(dc), 0);
+        EXPECT_FALSE(RestoreDC(dc, -1));
+        EXPECT_EQ(GetClipBox(dc, &r), RGN_ERROR);
+        EXPECT_EQ(IntersectClipRect(dc, 0, 0, 1, 1), RGN_ERROR);
+        EXPECT_EQ(ExcludeClipRect(dc, 0, 0, 1, 1), RGN_ERROR);
+        EXPECT_EQ(SelectClipRgn(dc, HRGN()), RGN_ERROR);
+        EXPECT_EQ(SetStretchBltMode(dc, COLORONCOLOR), 0);
+        EXPECT_FALSE(SetBrushOrgEx(dc, 0, 0, nullptr));
+        EXPECT_FALSE(SelectPalette(dc, HPALETTE(GetStockObject(DEFAULT_PALETTE)), FALSE));
+        EXPECT_FALSE(CreateHalftonePalette(dc));
+        EXPECT_FALSE(gdi::dc_surface(dc));
+        EXPECT_FALSE(gdi::window_dc_owner(dc));
+        gdi::update_window_dc(dc, POINT{}, gdi::Region());  // nothing to move
+    }
+    for (HGDIOBJ o : {HGDIOBJ(), HGDIOBJ(0x7FFFFFFF)}) {
+        EXPECT_EQ(GetObjectType(o), 0u);
+        EXPECT_FALSE(DeleteObject(o));
+        LOGFONTA lf;
+        EXPECT_EQ(GetObjectA(o, sizeof lf, &lf), 0);
+    }
+    // Null out-pointers and negative sizes on live objects.
+    gditest::MemorySurface s(2, 2);
+    EXPECT_FALSE(GetViewportOrgEx(s.dc, nullptr));
+    EXPECT_EQ(GetClipBox(s.dc, nullptr), RGN_ERROR);
+    EXPECT_EQ(GetObjectA(GetStockObject(SYSTEM_FONT), -1, nullptr), 0);
+    EXPECT_EQ(FillRect(s.dc, nullptr, HBRUSH(GetStockObject(BLACK_BRUSH))), 0);
+    EXPECT_FALSE(InvertRect(s.dc, nullptr));
+    EXPECT_FALSE(CreatePen(77, 1, 0));
+}
+
+}  // namespace
