@@ -218,6 +218,13 @@ TEST_F(ShapeTest, FillRgnAndFrameRgnFollowTheRegion) {
     EXPECT_TRUE(FillRgn(s.dc, other, brush));
     EXPECT_TRUE(PixelIs(s.dc, 4, 3, kInk));
     EXPECT_TRUE(PixelIs(s.dc, 2, 2, kBg));
+    // Wider frames, and absurd widths on a huge region, stay quick and defined.
+    s.fill(kBg);
+    EXPECT_TRUE(FrameRgn(s.dc, other, brush, 1, 2));
+    EXPECT_EQ(s.at(4, 3), kInk) << "within two rows of the top";
+    HRGN huge = CreateRectRgn(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    EXPECT_TRUE(FrameRgn(s.dc, huge, brush, INT32_MAX, INT32_MAX));
+    DeleteObject(huge);
     EXPECT_FALSE(FrameRgn(s.dc, rgn, brush, 0, 1));
     EXPECT_FALSE(FillRgn(s.dc, HRGN(), brush));
     DeleteObject(rgn);
