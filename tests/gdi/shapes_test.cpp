@@ -127,13 +127,24 @@ TEST_F(ShapeTest, FocusRectIsDottedAndUndoesItself) {
               ".......\n");
     ASSERT_TRUE(DrawFocusRect(s.dc, &r));
     EXPECT_EQ(s.surface().pixels, before) << "a second focus rectangle restores every pixel";
-    // Rectangles one pixel wide or tall visit every pixel once too.
-    for (RECT thin : {RECT{2, 0, 3, 6}, RECT{0, 3, 7, 4}, RECT{3, 3, 4, 4}}) {
+    // Rectangles one pixel wide or tall, or hanging off the surface, visit every pixel once too.
+    for (RECT thin : {RECT{2, 0, 3, 6}, RECT{0, 3, 7, 4}, RECT{3, 3, 4, 4}, RECT{-3, -2, 4, 3}, RECT{5, 4, 20, 20}}) {
         DrawFocusRect(s.dc, &thin);
         DrawFocusRect(s.dc, &thin);
         EXPECT_EQ(s.surface().pixels, before);
     }
     EXPECT_FALSE(DrawFocusRect(s.dc, nullptr));
+}
+
+TEST_F(ShapeTest, InvertRectFlipsEveryColourBitInside) {
+    MemorySurface s(3, 2);
+    s.fill(RGB(0x12, 0x34, 0x56));
+    RECT r{1, 0, 5, 1};
+    EXPECT_TRUE(InvertRect(s.dc, &r));
+    EXPECT_TRUE(PixelIs(s.dc, 1, 0, RGB(0xED, 0xCB, 0xA9)));
+    EXPECT_TRUE(PixelIs(s.dc, 0, 0, RGB(0x12, 0x34, 0x56)));
+    EXPECT_TRUE(PixelIs(s.dc, 1, 1, RGB(0x12, 0x34, 0x56)));
+    EXPECT_EQ(s.surface().row(0)[2] >> 24, 0u) << "the X byte stays 0";
 }
 
 TEST_F(ShapeTest, LinesLeaveOutTheEndPoint) {
