@@ -25,6 +25,8 @@ constexpr int kDefaultPixelSize = 12;
 // a glyph bitmap of gigabytes.
 constexpr int kMaxPixelSize = 1024;
 
+std::size_t rasterised_count = 0;
+
 int scale(long units, int pixel_size, int units_per_em) {
     if (units_per_em <= 0) return 0;
     return static_cast<int>(std::lround(static_cast<double>(units) * pixel_size / units_per_em));
@@ -98,6 +100,7 @@ public:
 
     void render(Glyph& g) {
         g.rendered = true;
+        ++rasterised_count;
         if (!load(g.index, g.embolden, g.slant)) return;
         FT_GlyphSlot slot = ft_->glyph;
         if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return;
@@ -248,6 +251,13 @@ private:
             const int upem = d.units_per_em;
             m.ascent = scale(d.ascent, pixel_size, upem);
             m.descent = scale(d.descent, pixel_size, upem);
+            if (h > 0 && d.ascent + d.descent > 0) {
+                // A cell height asked for is the cell height given, split between
+                // ascent and descent as the face splits it.
+                const int cell = static_cast<int>(std::min<long long>(h, kMaxPixelSize));
+                m.ascent = static_cast<int>(std::lround(static_cast<double>(cell) * d.ascent / (d.ascent + d.descent)));
+                m.descent = cell - m.ascent;
+            }
             m.external_leading = scale(d.line_gap, pixel_size, upem);
             m.max_char_width = std::max(1, scale(d.max_advance, pixel_size, upem));
             m.underline_offset = std::max(1, scale(-d.underline_position, pixel_size, upem));
@@ -392,5 +402,7 @@ const Glyph& Font::rendered_glyph(char32_t cp) {
 Font& font_for(const LOGFONTA& lf) { return engine().font(lf); }
 
 void release_font_caches() { engine().clear(); }
+
+std::size_t glyphs_rasterised() { return rasterised_count; }
 
 }  // namespace gdi::text

@@ -108,4 +108,7 @@ Font& font_for(const LOGFONTA& lf);
 // Called at exit; tests may call it to start cold.
 void release_font_caches();
 
+// How many glyph bitmaps have been rasterised so far (tests watch the cache with it).
+std::size_t glyphs_rasterised();
+
 }  // namespace gdi::text
