@@ -156,6 +156,7 @@ public:
     }
 
     void clear() {
+        last_font_ = nullptr;
         fonts_.clear();  // fonts point at faces: they go first
         faces_.clear();
         design_.clear();
@@ -193,17 +194,32 @@ public:
     }
 
     Font& font(const LOGFONTA& lf) {
+        // Most calls ask for the font of the call before: skip building the key.
+        if (last_font_ && same_font(lf, last_lf_)) return *last_font_;
         FontKey key = make_key(lf);
         auto it = fonts_.find(key);
-        if (it != fonts_.end()) return *it->second;
-        auto made = build(lf, key);
-        Font& f = *made;
-        fonts_.emplace(std::move(key), std::move(made));
-        return f;
+        Font* f;
+        if (it != fonts_.end()) {
+            f = it->second.get();
+        } else {
+            auto made = build(lf, key);
+            f = made.get();
+            fonts_.emplace(std::move(key), std::move(made));
+        }
+        last_font_ = f;
+        last_lf_ = lf;
+        return *f;
     }
 
 private:
     using FontKey = std::tuple<std::string, int, int, bool, bool, bool>;
+
+    // The fields make_key reads.
+    static bool same_font(const LOGFONTA& a, const LOGFONTA& b) {
+        return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+               a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut &&
+               std::strncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
+    }
 
     static FontKey make_key(const LOGFONTA& lf) {
         std::string name(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
@@ -327,6 +343,8 @@ private:
     std::map<std::tuple<std::string, int, int>, std::unique_ptr<Face>> faces_;
     std::map<std::pair<std::string, int>, std::optional<DesignMetrics>> design_;
     std::map<FontKey, std::unique_ptr<Font>> fonts_;
+    Font* last_font_ = nullptr;
+    LOGFONTA last_lf_;
 };
 
 namespace {

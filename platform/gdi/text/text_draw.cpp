@@ -24,7 +24,12 @@ void draw_layout(const DcTextState& st, Font& font, const TextLayout& layout, co
     // Everything below works in surface coordinates.
     const long long ox = st.origin.x;
     const long long oy = st.origin.y;
-    Region clip = st.clip.intersected(Region::rect(0, 0, surface.width, surface.height));
+    // The DC's clip should already lie on the surface; cut it anyway when it
+    // does not, so a bad clip can never write outside the pixels.
+    Region clip = st.clip;
+    if (const RECT b = clip.bounds(); b.left < 0 || b.top < 0 || b.right > surface.width || b.bottom > surface.height) {
+        clip = clip.intersected(Region::rect(0, 0, surface.width, surface.height));
+    }
     if (where.clip) {
         if (where.clip->left >= where.clip->right || where.clip->top >= where.clip->bottom) return;
         clip = clip.intersected(Region(clamped_rect(where.clip->left + ox, where.clip->top + oy,
