@@ -1,6 +1,7 @@
 // Faces, metrics, measuring and the glyph cache.
 
 #include <cstring>
+#include <utility>
 #include <string>
 
 #include "platform/gdi/text/font_engine.h"
@@ -99,14 +100,19 @@ TEST_F(TextTest, TextMetricsOfTheStockFont) {
     DeleteObject(bold);
 }
 
-TEST_F(TextTest, BoldIsWiderThanRegularEvenForAFaceWithoutABoldStyle) {
-    // WenQuanYi Micro Hei has one style; bold is made by emboldening.
-    auto& regular = gdi::text::font_for(logfont("WenQuanYi Micro Hei", -16));
-    auto& bold = gdi::text::font_for(logfont("WenQuanYi Micro Hei", -16, FW_BOLD));
-    int regular_ink = 0, bold_ink = 0;
-    for (auto v : regular.rendered_glyph(U'H').coverage) regular_ink += v;
-    for (auto v : bold.rendered_glyph(U'H').coverage) bold_ink += v;
-    EXPECT_GT(bold_ink, regular_ink);
+TEST(TextFontTest, BoldAndItalicAreSynthesisedForAFaceWithoutThoseStyles) {
+    // WenQuanYi Micro Hei has one style: bold is made by emboldening, italic by slanting.
+    auto coverage_of = [](LONG weight, BYTE italic) {
+        LOGFONTA lf = logfont("WenQuanYi Micro Hei", -16, weight);
+        lf.lfItalic = italic;
+        const auto& g = gdi::text::font_for(lf).rendered_glyph(U'H');
+        int sum = 0;
+        for (auto v : g.coverage) sum += v;
+        return std::make_pair(sum, g.coverage);
+    };
+    const auto regular = coverage_of(FW_NORMAL, 0);
+    EXPECT_GT(coverage_of(FW_BOLD, 0).first, regular.first * 11 / 10);
+    EXPECT_NE(coverage_of(FW_NORMAL, 1).second, regular.second);
 }
 
 TEST_F(TextTest, ExtentsAddUpAndHaveTheCellHeight) {
@@ -161,6 +167,31 @@ TEST_F(TextTest, MeasuringFailsCleanlyOnBadArguments) {
     EXPECT_EQ(size.cx, extent("abc").cx);
     EXPECT_TRUE(GetTextMetricsA(bare, &tm));
     DeleteDC(bare);
+}
+
+TEST_F(TextTest, UnderlinedAndStruckOutFontsDrawARuleAcrossTheText) {
+    struct Case {
+        BYTE underline, strikeout;
+        bool below_baseline;
+    } cases[] = {{1, 0, true}, {0, 1, false}};
+    for (const auto& c : cases) {
+        HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, c.underline, c.strikeout, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                 "WenQuanYi Micro Hei");
+        HGDIOBJ old = SelectObject(dc_, font);
+        TEXTMETRICA tm;
+        GetTextMetricsA(dc_, &tm);
+        const LONG width = extent("a b c").cx;
+        clear(texttest::kWhite);
+        TextOutA(dc_, 0, 0, "a b c", -1);
+        // Some row on the right side of the baseline is solid from the first pixel to the last.
+        bool found = false;
+        const int from = c.below_baseline ? tm.tmAscent : 0;
+        const int to = c.below_baseline ? tm.tmHeight : tm.tmAscent;
+        for (int y = from; y < to && !found; ++y) found = ink_in(RECT{0, y, width, y + 1}) == width;
+        EXPECT_TRUE(found) << (c.underline ? "underline" : "strike-out") << "\n" << picture(RECT{0, 0, width, tm.tmHeight});
+        SelectObject(dc_, old);
+        DeleteObject(font);
+    }
 }
 
 TEST_F(TextTest, DrawingACaptionTwiceRasterisesNothingTheSecondTime) {
