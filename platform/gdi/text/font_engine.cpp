@@ -258,10 +258,8 @@ private:
         m.italic = italic;
         m.underline = std::get<4>(key);
         m.strikeout = std::get<5>(key);
-        for (auto& c : font->candidates_) c.face = nullptr;
-        for (auto& c : font->candidates_) c.face = face(c.file, c.index, pixel_size);
-
-        Face* primary = font->candidates_.empty() ? nullptr : font->candidates_.front().face;
+        // Only the first face opens now; the others open when a character needs them.
+        Face* primary = font->candidates_.empty() ? nullptr : font->open(font->candidates_.front());
         if (primary) {
             const DesignMetrics& d = primary->design();
             const int upem = d.units_per_em;
@@ -388,10 +386,18 @@ Glyph& Font::glyph(char32_t cp) {
     return g;
 }
 
+Face* Font::open(Candidate& c) {
+    if (!c.opened) {
+        c.face = engine().face(c.file, c.index, metrics_.pixel_size);
+        c.opened = true;
+    }
+    return c.face;
+}
+
 Glyph& Font::load(char32_t cp) {
     if (is_control(cp)) return empty_glyph();
     for (auto& c : candidates_) {
-        if (!c.face || !FcCharSetHasChar(static_cast<FcCharSet*>(c.charset), cp)) continue;
+        if (!FcCharSetHasChar(static_cast<FcCharSet*>(c.charset), cp) || !open(c)) continue;
         if (unsigned index = c.face->glyph_index(cp)) return c.face->glyph(index, c.embolden, c.slant);
     }
     // No face has it: the first face's missing-glyph box.

@@ -83,11 +83,13 @@ private:
         bool embolden = false;
         bool slant = false;
         void* charset = nullptr;  // FcCharSet*, referenced
-        Face* face = nullptr;     // opened on first use
+        bool opened = false;      // faces open on first use...
+        Face* face = nullptr;     // ...and stay null when they fail to
     };
     static constexpr char32_t kAsciiCache = 128;
 
     Glyph& load(char32_t cp);
+    Face* open(Candidate& c);
 
     Metrics metrics_;
     std::string primary_family_;
