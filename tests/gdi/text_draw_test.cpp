@@ -95,6 +95,30 @@ TEST_F(TextTest, TextOutBlendsTheTextColourIntoItsCellAtXY) {
     }
 }
 
+TEST_F(TextTest, AMonochromeBitmapGetsOnlyBlackAndWhite) {
+    HDC mono_dc = CreateCompatibleDC(nullptr);
+    HBITMAP mono = CreateBitmap(40, 20, 1, 1, nullptr);
+    HGDIOBJ old = SelectObject(mono_dc, mono);
+    RECT all{0, 0, 40, 20};
+    HBRUSH white = CreateSolidBrush(kWhite);
+    FillRect(mono_dc, &all, white);
+    SetBkMode(mono_dc, TRANSPARENT);
+    SetTextColor(mono_dc, RGB(40, 40, 40));  // nearer black than white
+    TextOutA(mono_dc, 1, 1, "Go 转", -1);
+    int black = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const COLORREF c = GetPixel(mono_dc, x, y);
+            ASSERT_TRUE(c == kBlack || c == kWhite) << "pixel (" << x << ", " << y << ") is 0x" << std::hex << c;
+            black += c == kBlack;
+        }
+    EXPECT_GT(black, 20);
+    SelectObject(mono_dc, old);
+    DeleteObject(white);
+    DeleteObject(mono);
+    DeleteDC(mono_dc);
+}
+
 TEST_F(TextTest, DrawTextAlignsTheLineCellInTheRectangle) {
     // OPAQUE mode fills exactly the line's cell: its box shows where the line went.
     SetBkMode(dc_, OPAQUE);
