@@ -258,8 +258,15 @@ private:
         m.italic = italic;
         m.underline = std::get<4>(key);
         m.strikeout = std::get<5>(key);
-        // Only the first face opens now; the others open when a character needs them.
-        Face* primary = font->candidates_.empty() ? nullptr : font->open(font->candidates_.front());
+        // Only the first face opens now (the first that opens at all: a broken
+        // file must not leave the font without one); the others open when a
+        // character needs them.
+        auto& candidates = font->candidates_;
+        while (!candidates.empty() && !font->open(candidates.front())) {
+            FcCharSetDestroy(static_cast<FcCharSet*>(candidates.front().charset));
+            candidates.erase(candidates.begin());
+        }
+        Face* primary = candidates.empty() ? nullptr : candidates.front().face;
         if (primary) {
             const DesignMetrics& d = primary->design();
             const int upem = d.units_per_em;

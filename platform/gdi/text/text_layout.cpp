@@ -33,6 +33,11 @@ bool no_break_before(char32_t cp) {
     }
 }
 
+// A line may end between two non-blank characters when either is CJK.
+bool breaks_between(char32_t before, char32_t after) {
+    return (is_cjk(before) || is_cjk(after)) && !is_blank(before) && !no_break_before(after);
+}
+
 // Decodes the text and resolves "&" prefixes: "&x" is x marked as prefixed,
 // "&&" is one "&", a lone "&" at the end is dropped.
 std::vector<LaidChar> decode(std::string_view text, bool prefixes) {
@@ -87,17 +92,12 @@ public:
                             can_break = true;
                         }
                     } else {
-                        if (i > start && (is_cjk(c.cp) || is_cjk(chars[i - 1].cp)) && !is_blank(chars[i - 1].cp) &&
-                            !no_break_before(c.cp)) {
-                            if (x + c.advance > wrap_width_) {
-                                // Break right here, between two characters.
-                                break_end = break_next = i;
-                                can_break = true;
-                                break;
-                            }
+                        if (i > start && breaks_between(chars[i - 1].cp, c.cp)) {
                             break_end = break_next = i;
                             can_break = true;
                         }
+                        // The first character past the edge moves down, with
+                        // whatever follows the last break.
                         if (x + c.advance > wrap_width_ && can_break) break;
                     }
                 }
