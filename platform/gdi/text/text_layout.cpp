@@ -101,7 +101,7 @@ public:
                         if (x + c.advance > wrap_width_ && can_break) break;
                     }
                 }
-                x += c.advance;
+                x = std::min(x + c.advance, kMaxExtent);
             }
             if (i == end) {
                 emit(start, end);
@@ -157,6 +157,10 @@ private:
 };
 
 }  // namespace
+
+int TextLayout::height() const {
+    return static_cast<int>(std::min<long long>(static_cast<long long>(lines.size()) * line_height, kMaxExtent));
+}
 
 std::string TextLayout::line_text(std::size_t line) const {
     std::string out;
@@ -216,7 +220,7 @@ int measure_line(Font& font, std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const Decoded d = decode_utf8(text, pos);
         pos += d.size;
-        width += d.cp == kTab ? font.advance(U' ') : font.advance(d.cp);
+        width = std::min(width + (d.cp == kTab ? font.advance(U' ') : font.advance(d.cp)), kMaxExtent);
     }
     return width;
 }

@@ -17,6 +17,10 @@
 
 namespace gdi::text {
 
+// Widths and heights stop growing here: nothing that far out is ever seen,
+// and a text of two gigabytes must not overflow them.
+inline constexpr int kMaxExtent = 1 << 30;
+
 struct LaidChar {
     char32_t cp = 0;
     bool prefixed = false;  // came after a single "&": drawn underlined
@@ -37,7 +41,7 @@ struct TextLayout {
     std::vector<LaidLine> lines;
     int width = 0;  // the widest line
     int line_height = 0;
-    int height() const { return static_cast<int>(lines.size()) * line_height; }
+    int height() const;
 
     // A line's text as UTF-8, "..." included: for tests and diagnostics.
     std::string line_text(std::size_t line) const;
