@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gdi/text/font_engine.h"
+#include "platform/gdi/text/glyph_painter.h"
 #include "tests/gdi/text_fixture.h"
 
 namespace {
@@ -93,6 +94,23 @@ TEST_F(TextTest, TextOutBlendsTheTextColourIntoItsCellAtXY) {
         EXPECT_GE(strong, 30);
         EXPECT_GT(partial, 0);
     }
+}
+
+TEST(TextBlendTest, CoverageBlendRoundsEachChannelExactly) {
+    // Against the formula, channel by channel, for every coverage.
+    for (std::uint32_t a = 0; a < 256; ++a)
+        for (std::uint32_t c = 0; c < 256; c += 5)
+            for (std::uint32_t d = 0; d < 256; d += 3) {
+                const std::uint32_t expected = (c * a + d * (255 - a) + 127) / 255;
+                // Each channel of the ink and the destination differ, so a carry
+                // between lanes would show.
+                const std::uint32_t ink = (c << 16) | ((255 - c) << 8) | c;
+                const std::uint32_t dst = (d << 16) | ((255 - d) << 8) | d;
+                const std::uint32_t got = gdi::text::blend_pixel(dst, ink, a);
+                const std::uint32_t expected_g = ((255 - c) * a + (255 - d) * (255 - a) + 127) / 255;
+                ASSERT_EQ(got, (expected << 16) | (expected_g << 8) | expected)
+                    << "a " << a << ", ink " << c << ", dst " << d;
+            }
 }
 
 TEST_F(TextTest, AMonochromeBitmapGetsOnlyBlackAndWhite) {

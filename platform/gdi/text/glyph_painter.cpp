@@ -27,17 +27,6 @@ void for_each_clipped(const Region& clip, const RECT& rect, F&& f) {
     }
 }
 
-// round((ink * a + dst * (255 - a)) / 255) for each of the three channels.
-inline std::uint32_t blend(std::uint32_t dst, std::uint32_t ink, std::uint32_t a) {
-    const std::uint32_t na = 255 - a;
-    std::uint32_t out = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const std::uint32_t t = ((ink >> shift) & 0xFF) * a + ((dst >> shift) & 0xFF) * na + 128;
-        out |= ((t + (t >> 8)) >> 8) << shift;
-    }
-    return out;
-}
-
 // A monochrome surface holds only black and white: the ink is whichever is
 // nearer the colour, and a pixel is inked when at least half covered.
 std::uint32_t mono_pixel(COLORREF c) {
@@ -46,6 +35,18 @@ std::uint32_t mono_pixel(COLORREF c) {
 }
 
 }  // namespace
+
+std::uint32_t blend_pixel(std::uint32_t dst, std::uint32_t ink, std::uint32_t a) {
+    // Red and blue ride in one word, 16 bits apart: no lane can carry into the
+    // next, since c * a + d * (255 - a) + 128 + its high byte stays below 65536.
+    // (t + (t >> 8)) >> 8 with t = x + 128 is round(x / 255) for every x here.
+    const std::uint32_t na = 255 - a;
+    std::uint32_t rb = (ink & 0xFF00FF) * a + (dst & 0xFF00FF) * na + 0x800080;
+    rb = ((rb + ((rb >> 8) & 0xFF00FF)) >> 8) & 0xFF00FF;
+    std::uint32_t g = ((ink >> 8) & 0xFF) * a + ((dst >> 8) & 0xFF) * na + 0x80;
+    g = ((g + (g >> 8)) >> 8) & 0xFF;
+    return rb | (g << 8);
+}
 
 GlyphPainter::GlyphPainter(Surface& surface, const Region& clip)
     : surface_(surface), clip_(clip), clip_bounds_(clip.bounds()) {
@@ -92,7 +93,7 @@ void GlyphPainter::glyph(const Glyph& g, int pen_x, int baseline, COLORREF color
                 if (mono) {
                     if (a >= 128) *px = ink;
                 } else {
-                    *px = a == 255 ? ink : blend(*px, ink, a);
+                    *px = a == 255 ? ink : blend_pixel(*px, ink, a);
                 }
             }
         }

@@ -4,11 +4,17 @@
 // (surface coordinates) and the damage is recorded on the surface once, when
 // the painter is done.
 
+#include <cstdint>
+
 #include "platform/gdi/region.h"
 #include "platform/gdi/surface.h"
 #include "platform/gdi/text/font_engine.h"
 
 namespace gdi::text {
+
+// A colour pixel (0x00RRGGBB) covered to a / 255 by ink:
+// round((ink * a + dst * (255 - a)) / 255) in each channel.
+std::uint32_t blend_pixel(std::uint32_t dst, std::uint32_t ink, std::uint32_t a);
 
 class GlyphPainter {
 public:
