@@ -17,6 +17,8 @@ void input_mouse_move(POINT screen);
 void input_mouse_button(POINT screen, int button, bool down);
 void input_key(int vk, bool down);
 // Committed text (typed characters, an input method's commit): one WM_CHAR per UTF-8 byte.
+// Hosts send printable characters (space included) only this way: TranslateMessage
+// makes WM_CHAR only for Backspace, Tab, Enter and Escape.
 void input_text(const std::string& utf8);
 // The cursor left every window of ours (pointer left the host window).
 void input_mouse_left();
@@ -39,6 +41,10 @@ void set_window_icon(HWND top_level, int width, int height, std::vector<std::uin
 bool pump_due(int* exit_code = nullptr);
 // Milliseconds until the next timer falls due, or -1 when none runs.
 std::int64_t next_timer_due_in();
+
+// True while the message being delivered came from the queue (DispatchMessageA)
+// rather than from SendMessageA or the window manager itself.
+bool current_message_posted();
 
 // ---- Clipboard (through the current host) ----
 std::string clipboard_text();
