@@ -1,0 +1,118 @@
+// Focus, enabling and activation.
+
+#include "tests/user/window_fixture.h"
+
+namespace usertest {
+namespace {
+
+using FocusTest = WindowTest;
+
+TEST_F(FocusTest, FocusChangeTellsBothWindowsAboutEachOther) {
+    HWND top = top_level();
+    HWND a = child(top, 0, 0, 50, 20);
+    HWND b = child(top, 0, 30, 50, 20);
+    SetFocus(a);
+    log.clear();
+    EXPECT_EQ(SetFocus(b), a);
+    EXPECT_TRUE(log.matches({
+        {WM_KILLFOCUS, sent | wparam, static_cast<WPARAM>(b.value), 0, a},
+        {WM_SETFOCUS, sent | wparam, static_cast<WPARAM>(a.value), 0, b},
+    }));
+    EXPECT_EQ(GetFocus(), b);
+    log.clear();
+    EXPECT_EQ(SetFocus(b), b);
+    EXPECT_TRUE(log.matches({})) << "focusing the focus window again sends nothing";
+}
+
+TEST_F(FocusTest, DisablingTheFocusWindowMovesTheFocusAway) {
+    HWND top = top_level();
+    HWND a = child(top, 0, 0, 50, 20);
+    SetFocus(a);
+    log.clear();
+    EXPECT_FALSE(EnableWindow(a, FALSE)) << "it was enabled";
+    EXPECT_TRUE(log.matches({
+        {WM_KILLFOCUS, sent | wparam, 0},
+        {WM_ENABLE, sent | wparam, FALSE},
+    }));
+    EXPECT_EQ(GetFocus(), HWND());
+    EXPECT_FALSE(IsWindowEnabled(a));
+    log.clear();
+    EXPECT_TRUE(EnableWindow(a, FALSE)) << "already disabled: nothing happens";
+    EXPECT_TRUE(log.matches({}));
+    EXPECT_TRUE(EnableWindow(a, TRUE));
+    EXPECT_TRUE(log.matches({{WM_ENABLE, sent | wparam, TRUE}}));
+}
+
+TEST_F(FocusTest, ActivationNamesTheOtherWindowInLParam) {
+    HWND first = top_level(0, 0);
+    HWND second = top_level(300, 0, 200, 150, WS_OVERLAPPED);  // hidden: not active yet
+    EXPECT_EQ(GetActiveWindow(), first);
+    log.clear();
+    EXPECT_EQ(SetActiveWindow(second), first);
+    EXPECT_TRUE(log.matches({
+        {WM_NCACTIVATE, sent | wparam, FALSE, 0, first},
+        {WM_ACTIVATE, sent | wparam | lparam, WA_INACTIVE, HandleToLong(second), first},
+        {WM_NCACTIVATE, sent | wparam, TRUE, 0, second},
+        {WM_ACTIVATE, sent | wparam | lparam, WA_ACTIVE, HandleToLong(first), second},
+        {WM_KILLFOCUS, sent | wparam, static_cast<WPARAM>(second.value), 0, first},
+        {WM_SETFOCUS, sent | defproc | wparam, static_cast<WPARAM>(first.value), 0, second},
+    }));
+    EXPECT_EQ(GetForegroundWindow(), second);
+}
+
+TEST_F(FocusTest, ClosingTheActiveWindowActivatesTheNextOne) {
+    HWND first = top_level(0, 0);
+    HWND second = top_level(300, 0);
+    EXPECT_EQ(GetActiveWindow(), second);
+    log.only({WM_ACTIVATE});
+    log.clear();
+    DestroyWindow(second);
+    EXPECT_TRUE(log.matches({
+        {WM_ACTIVATE, sent | wparam | lparam, WA_INACTIVE, HandleToLong(first), second},
+        {WM_ACTIVATE, sent | wparam | lparam, WA_ACTIVE, HandleToLong(second), first},
+    }));
+    EXPECT_EQ(GetActiveWindow(), first);
+}
+
+TEST_F(FocusTest, AShownPopupIsActivatedUnlessAskedNotTo) {
+    HWND owner = top_level();
+    HWND quiet = CreateWindowExA(0, recorder_class(), "", WS_POPUP, 10, 10, 30, 30, owner, HMENU(), HINSTANCE(), nullptr);
+    ShowWindow(quiet, SW_SHOWNA);
+    EXPECT_EQ(GetActiveWindow(), owner);
+    ShowWindow(quiet, SW_HIDE);
+    ShowWindow(quiet, SW_SHOW);
+    EXPECT_EQ(GetActiveWindow(), quiet);
+    ShowWindow(quiet, SW_HIDE);
+    EXPECT_EQ(GetActiveWindow(), owner) << "hiding hands activation back to the owner";
+}
+
+TEST_F(FocusTest, KeysGoToTheFocusWindowAndAltMakesSystemKeys) {
+    HWND top = top_level();
+    HWND a = child(top, 0, 0, 50, 20);
+    SetFocus(a);
+    log.only({WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP});
+    log.clear();
+    headless::key_press(VK_RETURN);
+    headless::type_text("é");
+    headless::key_down(VK_MENU);
+    headless::key_press('X');
+    headless::key_up(VK_MENU);
+    EXPECT_TRUE(log.matches({
+        {WM_KEYDOWN, posted | wparam, VK_RETURN, 0, a},
+        {WM_CHAR, posted | wparam, 0x0D, 0, a},
+        {WM_KEYUP, posted | wparam, VK_RETURN, 0, a},
+        {WM_CHAR, posted | wparam, 0xC3, 0, a},  // one per UTF-8 byte
+        {WM_CHAR, posted | wparam, 0xA9, 0, a},
+        {WM_SYSKEYDOWN, posted | wparam, VK_MENU},
+        {WM_SYSKEYDOWN, posted | wparam, 'X'},
+        {WM_SYSKEYUP, posted | wparam, 'X'},
+        {WM_SYSKEYUP, posted | wparam, VK_MENU},
+    }));
+    headless::key_down(VK_SHIFT);
+    EXPECT_LT(GetKeyState(VK_SHIFT), 0) << "down: high bit set";
+    headless::key_up(VK_SHIFT);
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+}
+
+}  // namespace
+}  // namespace usertest
