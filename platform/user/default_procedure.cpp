@@ -107,7 +107,12 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (focus != hwnd && !IsChild(hwnd, focus)) SetFocus(hwnd);
         }
         return 0;
-    case WM_MOUSEACTIVATE: return 1;
+    case WM_MOUSEACTIVATE:
+        // A child lets its parent decide first.
+        if (w->is_child()) {
+            if (LRESULT r = SendMessageA(w->parent, WM_MOUSEACTIVATE, wp, lp)) return r;
+        }
+        return MA_ACTIVATE;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

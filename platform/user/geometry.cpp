@@ -212,7 +212,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UI
 
     if (hidden) window_going_away(w);
     if (!(w = find_window(hwnd))) return TRUE;
-    if (shown && top && !(flags & SWP_NOACTIVATE)) activate_window(w, false);
+    if (shown && top && !(flags & SWP_NOACTIVATE) && !(w->ex_style & WS_EX_NOACTIVATE)) activate_window(w, false);
     if (top && (changed || moved)) host::current().top_level_changed(hwnd);
     return TRUE;
 }
@@ -229,7 +229,8 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     const bool activates = show && cmd != SW_SHOWNA && cmd != SW_SHOWNOACTIVATE && cmd != SW_SHOWMINIMIZED &&
                            cmd != SW_MINIMIZE;
     if (show == static_cast<bool>(was_visible)) {
-        if (show && activates && !w->parent && state().active != hwnd) activate_window(w, false);
+        if (show && activates && !w->parent && state().active != hwnd && !(w->ex_style & WS_EX_NOACTIVATE))
+            activate_window(w, false);
         return was_visible;
     }
     deliver(w, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);

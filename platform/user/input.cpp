@@ -158,9 +158,23 @@ void input_mouse_button(POINT screen, int button, bool down) {
     if (!target) return;
     HWND target_handle = target->self;
 
+    UINT msg;
+    if (button == 0) msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    else if (button == 1) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    else msg = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+
     if (down) {
+        // A press on an inactive top-level's tree activates it, unless the
+        // window it lands on answers WM_MOUSEACTIVATE otherwise.
         Window* top = top_level_of(target);
-        if (top && s.active != top->self) activate_window(top, true);
+        if (top && s.active != top->self && !(top->ex_style & WS_EX_NOACTIVATE)) {
+            HWND top_handle = top->self;
+            LRESULT answer = deliver(target, WM_MOUSEACTIVATE, HandleToLong(top_handle), MAKELPARAM(HTCLIENT, msg));
+            if (answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT) {
+                if (Window* t = find_window(top_handle)) activate_window(t, true);
+            }
+            if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT) return;
+        }
         if (!(target = find_window(target_handle))) return;
         if (!s.capture && button == 0 && (target->style & (WS_VSCROLL | WS_HSCROLL))) {
             LRESULT part = nonclient_hit_test(target, screen);
@@ -171,11 +185,6 @@ void input_mouse_button(POINT screen, int button, bool down) {
             }
         }
     }
-
-    UINT msg;
-    if (button == 0) msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    else if (button == 1) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    else msg = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
 
     if (down) {
         std::uint64_t now = host::current().now_ms();

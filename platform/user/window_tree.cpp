@@ -99,12 +99,7 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lp) {
     if (!proc) return FALSE;
     std::vector<HWND> all;
     if (!parent || parent == GetDesktopWindow()) {
-        for (HWND t : state().top_levels) {
-            if (Window* tw = find_window(t)) {
-                all.push_back(t);
-                collect_descendants(tw, all);
-            }
-        }
+        return EnumWindows(proc, lp);  // the desktop's children are the top-level windows
     } else {
         Window* w = find_window(parent);
         if (!w) return FALSE;

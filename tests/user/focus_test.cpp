@@ -86,6 +86,42 @@ TEST_F(FocusTest, AShownPopupIsActivatedUnlessAskedNotTo) {
     EXPECT_EQ(GetActiveWindow(), owner) << "hiding hands activation back to the owner";
 }
 
+LRESULT refuse_activation(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+    return DefWindowProcA(h, m, w, l);
+}
+
+TEST_F(FocusTest, APressActivatesItsTopLevelUnlessRefused) {
+    HWND first = top_level(0, 0, 100, 100);
+    HWND c = child(first, 10, 10, 20, 20);
+    HWND second = top_level(300, 0, 100, 100);
+    ASSERT_EQ(GetActiveWindow(), second);
+    log.set_parent(first);
+    log.only({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN});
+    log.clear();
+    headless::mouse_down(15, 15);
+    EXPECT_TRUE(log.matches({
+        {WM_MOUSEACTIVATE, sent | wparam, static_cast<WPARAM>(first.value), 0, c},
+        {WM_MOUSEACTIVATE, sent | parent},  // the child's default procedure asks its parent
+        {WM_ACTIVATE, sent | wparam, WA_INACTIVE, 0, second},
+        {WM_ACTIVATE, sent | parent | wparam, WA_CLICKACTIVE},
+        {WM_LBUTTONDOWN, posted, 0, 0, c},
+    }));
+    headless::mouse_up(15, 15);
+
+    log.set_handler(refuse_activation);
+    headless::mouse_down(310, 10);
+    log.set_handler(nullptr);
+    EXPECT_EQ(GetActiveWindow(), first) << "MA_NOACTIVATE";
+    headless::mouse_up(310, 10);
+
+    HWND list = CreateWindowExA(WS_EX_NOACTIVATE, recorder_class(), "", WS_POPUP | WS_VISIBLE, 0, 200, 50, 50, first,
+                                HMENU(), HINSTANCE(), nullptr);
+    headless::click(10, 210);
+    EXPECT_EQ(GetActiveWindow(), first) << "neither showing nor clicking a WS_EX_NOACTIVATE window activates it";
+    (void)list;
+}
+
 TEST_F(FocusTest, KeysGoToTheFocusWindowAndAltMakesSystemKeys) {
     HWND top = top_level();
     HWND a = child(top, 0, 0, 50, 20);
