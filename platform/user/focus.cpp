@@ -13,6 +13,20 @@ bool inside(const Window* root, HWND h) {
     return w && (w == root || is_descendant(root, w));
 }
 
+// Brings a top-level window to the front, keeping the pop-ups it owns above it.
+void raise_with_owned(HWND top) {
+    auto& tops = state().top_levels;
+    std::vector<HWND> group{top};
+    for (HWND t : tops) {
+        Window* w = find_window(t);
+        if (w && w->owner == top) group.insert(group.end() - 1, t);
+    }
+    tops.erase(std::remove_if(tops.begin(), tops.end(),
+                              [&](HWND t) { return std::find(group.begin(), group.end(), t) != group.end(); }),
+               tops.end());
+    tops.insert(tops.begin(), group.begin(), group.end());
+}
+
 }  // namespace
 
 void activate_window(Window* top, bool by_click) {
@@ -20,11 +34,7 @@ void activate_window(Window* top, bool by_click) {
     if (!top || s.active == top->self) return;
     HWND new_active = top->self;
     HWND old = s.active;
-    auto& tops = s.top_levels;
-    if (auto it = std::find(tops.begin(), tops.end(), new_active); it != tops.end()) {
-        tops.erase(it);
-        tops.insert(tops.begin(), new_active);
-    }
+    raise_with_owned(new_active);
     s.active = new_active;
     if (Window* ow = find_window(old)) {
         deliver(ow, WM_NCACTIVATE, FALSE, 0);

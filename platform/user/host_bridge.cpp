@@ -28,6 +28,9 @@ bool top_level_info(HWND h, TopLevelInfo* out) {
     if (!w || !out) return false;
     out->rect = w->rect;
     out->visible = w->visible_bit();
+    out->owner = w->owner;
+    out->style = w->style;
+    out->ex_style = w->ex_style;
     out->caption = w->text;
     out->icon_width = w->icon_width;
     out->icon_height = w->icon_height;

@@ -28,6 +28,9 @@ gdi::SurfacePtr top_level_surface(HWND top_level);
 struct TopLevelInfo {
     RECT rect{};  // screen coordinates; for a top-level window this is its client area
     bool visible = false;
+    HWND owner;            // the owner of a pop-up (show it above, as a transient window)
+    DWORD style = 0;       // WS_POPUP without WS_CAPTION: no decorations of the desktop's
+    DWORD ex_style = 0;    // WS_EX_NOACTIVATE: never give it the keyboard
     std::string caption;
     int icon_width = 0, icon_height = 0;
     std::vector<std::uint32_t> icon_pixels;  // 0x00RRGGBB, row-major; empty for none
@@ -35,6 +38,9 @@ struct TopLevelInfo {
 bool top_level_info(HWND top_level, TopLevelInfo* out);
 // A top-level window's icon (24-bit colour pixels, 0x00RRGGBB).
 void set_window_icon(HWND top_level, int width, int height, std::vector<std::uint32_t> pixels);
+
+// The host's window manager moved, resized or closed a window: call SetWindowPos
+// (SWP_NOZORDER | SWP_NOACTIVATE) with the new client rectangle, or post WM_CLOSE.
 
 // ---- Queue ----
 // Delivers everything due now; returns false when WM_QUIT was seen (its code in *exit_code).

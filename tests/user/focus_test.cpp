@@ -84,6 +84,11 @@ TEST_F(FocusTest, AShownPopupIsActivatedUnlessAskedNotTo) {
     EXPECT_EQ(GetActiveWindow(), quiet);
     ShowWindow(quiet, SW_HIDE);
     EXPECT_EQ(GetActiveWindow(), owner) << "hiding hands activation back to the owner";
+    ShowWindow(quiet, SW_SHOWNA);
+    HWND other = top_level(0, 0, 50, 50);
+    SetActiveWindow(owner);
+    EXPECT_EQ(WindowFromPoint(POINT{20, 20}), quiet) << "an owner brought forward keeps its pop-ups above it";
+    (void)other;
 }
 
 LRESULT refuse_activation(HWND h, UINT m, WPARAM w, LPARAM l) {
