@@ -102,7 +102,10 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT re
         return TRUE;
     }
     if (in_range(WM_PAINT, filter_min, filter_max)) {
-        while (Window* w = next_paint_target()) {
+        // A frame handler that invalidates its own frame again must not hold the queue.
+        for (int frames = 0; frames < 1000; ++frames) {
+            Window* w = next_paint_target();
+            if (!w) break;
             if (!w->update.empty() || w->internal_paint) {
                 if (hwnd && w->self != hwnd && !IsChild(hwnd, w->self)) break;
                 *msg = MSG{};
