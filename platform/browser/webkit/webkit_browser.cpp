@@ -4,6 +4,8 @@
 
 #include <webkit/webkit.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/host/desktop/desktop.h"
@@ -13,25 +15,34 @@ namespace {
 
 class WebKitBrowser : public BrowserControl {
 public:
-    WebKitBrowser() {
-        view_ = WEBKIT_WEB_VIEW(g_object_ref_sink(webkit_web_view_new()));
-        g_signal_connect(view_, "decide-policy", G_CALLBACK(on_decide_policy), this);
-        g_signal_connect(view_, "create", G_CALLBACK(on_create), this);
+    // The WebKit view is made once a window is on the screen (see
+    // desktop::after_first_frame); until then a navigation waits for it.
+    WebKitBrowser() : alive_(std::make_shared<bool>(true)) {
+        std::weak_ptr<bool> alive = alive_;
+        desktop::after_first_frame([this, alive] {
+            if (!alive.expired()) make_view();
+        });
     }
 
     ~WebKitBrowser() override {
-        g_signal_handlers_disconnect_by_data(view_, this);
         if (placed_in_) desktop::remove_child_view(placed_in_);
-        webkit_web_view_stop_loading(view_);
-        g_object_unref(view_);
+        if (view_) {
+            g_signal_handlers_disconnect_by_data(view_, this);
+            webkit_web_view_stop_loading(view_);
+            g_object_unref(view_);
+        }
     }
 
     void Navigate(const std::string& address) override {
-        webkit_web_view_load_uri(view_, address.c_str());
+        if (view_) {
+            webkit_web_view_load_uri(view_, address.c_str());
+        } else {
+            pending_address_ = address;  // the latest wins, as it would on a live view
+        }
     }
 
     void window_changed() override {
-        if (!window_) return;
+        if (!window_ || !view_) return;
         if (placed_in_ != window_) {
             if (placed_in_) desktop::remove_child_view(placed_in_);
             placed_in_ = window_;
@@ -47,6 +58,19 @@ public:
     }
 
 private:
+    void make_view() {
+        if (view_) return;
+        view_ = WEBKIT_WEB_VIEW(g_object_ref_sink(webkit_web_view_new()));
+        g_signal_connect(view_, "decide-policy", G_CALLBACK(on_decide_policy), this);
+        g_signal_connect(view_, "create", G_CALLBACK(on_create), this);
+        window_changed();
+        if (pending_address_) {
+            std::string address = std::move(*pending_address_);
+            pending_address_.reset();
+            webkit_web_view_load_uri(view_, address.c_str());
+        }
+    }
+
     // A page asks for a new window: the answer names the control that shows the
     // page instead, this one unless the handler says otherwise; no second GTK
     // window ever opens.
@@ -74,8 +98,10 @@ private:
         return nullptr;
     }
 
+    std::shared_ptr<bool> alive_;  // lets a task that outlives us see that
     WebKitWebView* view_ = nullptr;
     HWND placed_in_;
+    std::optional<std::string> pending_address_;
 };
 
 }  // namespace

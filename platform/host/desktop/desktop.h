@@ -4,6 +4,8 @@
 // run on the GLib main loop, and native views (the WebKitGTK view) can be placed
 // over the client area of any window.
 
+#include <functional>
+
 #include "platform/host/desktop/gtk.h"
 
 #include "platform/win32.h"
@@ -22,5 +24,11 @@ void uninstall();
 void add_child_view(HWND owner, GtkWidget* view);
 void child_view_changed(HWND owner);
 void remove_child_view(HWND owner);
+
+// Runs task from the main loop once a window of ours has put its first frame on
+// the screen (at once, from the main loop, when one has already). Work that the
+// first frame does not need, such as starting WebKit, waits here so that the
+// window shows sooner.
+void after_first_frame(std::function<void()> task);
 
 }  // namespace desktop

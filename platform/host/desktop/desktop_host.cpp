@@ -22,6 +22,7 @@ gboolean on_wait_timeout(gpointer fired) {
 DesktopHost::DesktopHost(GdkDisplay* display) : start_us_(g_get_monotonic_time()), clipboard_(display) {}
 
 DesktopHost::~DesktopHost() {
+    drop_first_frame_tasks();
     drop_all_child_views();
     windows_.clear();
 }
@@ -82,6 +83,10 @@ TopLevelWindow* DesktopHost::window_for(HWND top_level) {
 
 bool install() {
     if (g_host) return true;
+    // Our windows are a few small textures and one web view; a GL renderer brings
+    // nothing to that and, without a GPU (Xvfb, virtual machines), takes longer to
+    // start than the rest of the program. The user's own choice still wins.
+    g_setenv("GSK_RENDERER", "cairo", FALSE);
     if (!gtk_init_check()) return false;
     GdkDisplay* display = gdk_display_get_default();
     if (!display) return false;

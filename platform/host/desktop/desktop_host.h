@@ -44,4 +44,9 @@ void place_child_views_of(HWND top_level);
 void drop_child_views_of(HWND top_level);
 void drop_all_child_views();
 
+// A window put its first frame on the screen: tasks waiting for it may run.
+void first_frame_shown();
+// Forgets tasks that never ran (the host is going away).
+void drop_first_frame_tasks();
+
 }  // namespace desktop

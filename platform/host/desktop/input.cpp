@@ -89,9 +89,11 @@ unsigned base_keyval(GtkEventControllerKey* controller, unsigned keyval, unsigne
     return result;
 }
 
+// Printable characters only: the window manager makes the characters of
+// Backspace, Tab, Enter and Escape from their keys itself.
 void send_text(unsigned keyval) {
     gunichar ch = gdk_keyval_to_unicode(keyval);
-    if (ch == 0) return;
+    if (ch < 0x20 || ch == 0x7F) return;
     char utf8[8] = {};
     g_unichar_to_utf8(ch, utf8);
     user::input_text(utf8);

@@ -1,5 +1,6 @@
 #include "platform/host/desktop/top_level_window.h"
 
+#include "platform/host/desktop/desktop_host.h"
 #include "platform/host/desktop/input.h"
 #include "platform/host/desktop/surface_view.h"
 #include "platform/host/desktop/window_icon.h"
@@ -13,6 +14,7 @@ TopLevelWindow::TopLevelWindow(HWND top_level, WindowIcons& icons) : top_level_(
     // takes the size of its surface.
     gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
     g_signal_connect(window_, "close-request", G_CALLBACK(on_close_request), this);
+    g_signal_connect(window_, "realize", G_CALLBACK(on_realize), this);
 
     layer_ = gtk_fixed_new();
     gtk_window_set_child(GTK_WINDOW(window_), layer_);
@@ -23,6 +25,7 @@ TopLevelWindow::TopLevelWindow(HWND top_level, WindowIcons& icons) : top_level_(
 }
 
 TopLevelWindow::~TopLevelWindow() {
+    if (after_paint_handler_) g_signal_handler_disconnect(frame_clock_, after_paint_handler_);
     g_signal_handlers_disconnect_by_data(window_, this);
     gtk_window_destroy(GTK_WINDOW(window_));
     g_object_unref(window_);
@@ -71,6 +74,21 @@ void TopLevelWindow::surface_damaged() {
 gboolean TopLevelWindow::on_close_request(GtkWindow*, gpointer self) {
     PostMessageA(static_cast<TopLevelWindow*>(self)->top_level_, WM_CLOSE, 0, 0);
     return TRUE;
+}
+
+void TopLevelWindow::on_realize(GtkWidget* widget, gpointer self) {
+    auto* w = static_cast<TopLevelWindow*>(self);
+    if (w->after_paint_handler_) return;
+    w->frame_clock_ = gtk_widget_get_frame_clock(widget);
+    if (w->frame_clock_)
+        w->after_paint_handler_ = g_signal_connect(w->frame_clock_, "after-paint", G_CALLBACK(on_after_paint), self);
+}
+
+void TopLevelWindow::on_after_paint(GdkFrameClock* clock, gpointer self) {
+    auto* w = static_cast<TopLevelWindow*>(self);
+    g_signal_handler_disconnect(clock, w->after_paint_handler_);
+    w->after_paint_handler_ = 0;
+    first_frame_shown();
 }
 
 }  // namespace desktop

@@ -29,6 +29,8 @@ public:
 
 private:
     static gboolean on_close_request(GtkWindow*, gpointer self);
+    static void on_realize(GtkWidget*, gpointer self);
+    static void on_after_paint(GdkFrameClock*, gpointer self);
     void take_surface();
 
     HWND top_level_;
@@ -40,6 +42,8 @@ private:
     std::string caption_;
     std::string icon_name_;
     bool shown_ = false;
+    GdkFrameClock* frame_clock_ = nullptr;  // watched until the first frame
+    gulong after_paint_handler_ = 0;
 };
 
 }  // namespace desktop
