@@ -53,7 +53,7 @@ void place(ChildView& v) {
     }
     POINT owner_origin{}, top_origin{};
     ClientToScreen(v.owner, &owner_origin);
-    ClientToScreen(top, &top_origin);
+    ClientToScreen(window->layer_owner(), &top_origin);
     RECT client{};
     GetClientRect(v.owner, &client);
     int x = owner_origin.x - top_origin.x, y = owner_origin.y - top_origin.y;
@@ -128,7 +128,7 @@ void drop_child_views_of(HWND top_level) {
     // The GTK window goes away with its layer; the views stay ours but unplaced.
     DesktopHost* host = DesktopHost::instance();
     TopLevelWindow* window = host ? host->window_for(top_level) : nullptr;
-    if (!window) return;
+    if (!window || window->embedded()) return;  // a pop-up's layer is its owner's and stays
     for (ChildView& v : views())
         if (v.layer == window->layer()) unplace(v);
 }

@@ -55,8 +55,14 @@ void DesktopHost::top_level_changed(HWND top_level) {
     user::TopLevelInfo info;
     if (!user::top_level_info(top_level, &info)) return;
     auto& slot = windows_[top_level.value];
-    bool created = !slot;
-    if (created) slot = std::make_unique<TopLevelWindow>(top_level, icons_);
+    if (!slot) {
+        TopLevelWindow* owner = TopLevelWindow::draws_inside_owner(info) ? window_for(info.owner) : nullptr;
+        if (owner) {
+            slot = std::make_unique<TopLevelWindow>(top_level, icons_, *owner);
+        } else {
+            slot = std::make_unique<TopLevelWindow>(top_level, icons_);
+        }
+    }
     slot->update(info);
     place_child_views_of(top_level);
 }

@@ -12,6 +12,7 @@ namespace {
 struct InputState {
     HWND top_level;
     GtkWidget* view = nullptr;
+    bool takes_focus = true;
     GtkIMContext* im = nullptr;
     std::set<int> keys_down;  // released by hand when the view loses the keyboard
 
@@ -62,7 +63,7 @@ gboolean on_pointer_event(GtkEventControllerLegacy* controller, GdkEvent* event,
         case GDK_BUTTON_MIDDLE: button = 2; break;
         default: return FALSE;
     }
-    if (type == GDK_BUTTON_PRESS) gtk_widget_grab_focus(view);
+    if (type == GDK_BUTTON_PRESS && st->takes_focus) gtk_widget_grab_focus(view);
     user::input_mouse_button(to_screen(*st, vx, vy), button, type == GDK_BUTTON_PRESS);
     return TRUE;
 }
@@ -146,9 +147,10 @@ void free_state(gpointer data) { delete static_cast<InputState*>(data); }
 
 }  // namespace
 
-void connect_input(GtkWidget* view, HWND top_level) {
+void connect_input(GtkWidget* view, HWND top_level, bool takes_focus) {
     auto* st = new InputState();
     st->top_level = top_level;
+    st->takes_focus = takes_focus;
     st->view = view;
     st->im = gtk_im_multicontext_new();
     gtk_im_context_set_client_widget(st->im, view);

@@ -9,7 +9,8 @@
 namespace desktop {
 
 // Connects pointer, key, focus and text-input controllers to view, which shows
-// top_level's surface at the view's origin.
-void connect_input(GtkWidget* view, HWND top_level);
+// top_level's surface at the view's origin. A view that takes_focus takes the
+// keyboard when it is pressed.
+void connect_input(GtkWidget* view, HWND top_level, bool takes_focus);
 
 }  // namespace desktop
