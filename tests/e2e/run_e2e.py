@@ -62,7 +62,8 @@ class Run:
     def __init__(self, program, display, out_dir, name):
         env = dict(os.environ, DISPLAY=display, GDK_BACKEND="x11", NO_AT_BRIDGE="1")
         env.pop("WAYLAND_DISPLAY", None)
-        self.log = open(os.path.join(out_dir, f"{name}.log"), "wb")
+        self.log_path = os.path.join(out_dir, f"{name}.log")
+        self.log = open(self.log_path, "wb")
         self.started = time.monotonic()
         self.process = subprocess.Popen([program], env=env, stdout=self.log, stderr=subprocess.STDOUT,
                                         start_new_session=True)
@@ -96,6 +97,12 @@ class Run:
         x11session.stop_process_group(self.process)
         self.log.close()
 
+    def print_log_tail(self, lines=30):
+        with open(self.log_path, "rb") as f:
+            tail = f.read().decode("utf-8", "replace").splitlines()[-lines:]
+        print(f"---- last lines of {self.log_path}")
+        print("\n".join(tail))
+
 
 class Checks:
     def __init__(self):
@@ -116,6 +123,7 @@ def dark_pixels(image, rect):
 def check_browsing(args, checks, display, screen, start_address):
     gateway = x11session.Gateway(args.port, gateway_page)
     run = Run(args.program, display, args.out, "browsing")
+    failures_before = len(checks.failures)
     try:
         checks.expect(run.find_window(), "the window appears")
         if run.window is None:
@@ -191,11 +199,14 @@ def check_browsing(args, checks, display, screen, start_address):
     finally:
         run.stop()
         gateway.stop()
+        if len(checks.failures) > failures_before:
+            run.print_log_tail()
 
 
 def check_no_gateway(args, checks, display, screen):
     """Nothing listens on the gateway's port: the window still opens skinned."""
     run = Run(args.program, display, args.out, "no-gateway")
+    failures_before = len(checks.failures)
     try:
         checks.expect(run.find_window(), "without a gateway the window appears")
         if run.window is None:
@@ -208,6 +219,8 @@ def check_no_gateway(args, checks, display, screen):
         checks.expect(run.process.poll() is None, "without a gateway the program keeps running")
     finally:
         run.stop()
+        if len(checks.failures) > failures_before:
+            run.print_log_tail()
 
 
 def main():
