@@ -214,7 +214,10 @@ def check_no_gateway(args, checks, display, screen):
         point = (COMMAND1[0] + COMMAND1[2] // 2, COMMAND1[1])
         skinned = x11session.wait_for(lambda: close(run.grab(screen).pixel(*point), BUTTON_OUTLINE, 8), 10, 0.1)
         checks.expect(skinned, "without a gateway Command1 is skinned")
-        time.sleep(2)  # the view's own error page
+        # WebKit's own page for an address it cannot reach: text in the view.
+        view = (BROWSER[0] + 4, BROWSER[1] + 4, BROWSER[2] - 8, 120)
+        error_page = x11session.wait_for(lambda: dark_pixels(run.grab(screen), view) >= 50, 15, 0.2)
+        checks.expect(error_page, "without a gateway the view shows WebKit's page for an unreachable address")
         run.grab(screen).save_png(os.path.join(args.out, "zelvio-no-gateway.png"))
         checks.expect(run.process.poll() is None, "without a gateway the program keeps running")
     finally:
