@@ -1,5 +1,8 @@
 // Moving, sizing, showing and the non-client area.
 
+#include <string>
+#include <vector>
+
 #include "tests/user/window_fixture.h"
 
 namespace usertest {
@@ -99,13 +102,14 @@ TEST_P(FrameTest, NonClientAreaLeavesThisClientRectangle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, FrameTest,
-                         ::testing::Values(FrameCase{"plain", 0, 0, {0, 0, 100, 80}},
-                                           FrameCase{"border", WS_BORDER, 0, {1, 1, 99, 79}},
-                                           FrameCase{"client edge", 0, WS_EX_CLIENTEDGE, {2, 2, 98, 78}},
-                                           FrameCase{"both", WS_BORDER, WS_EX_CLIENTEDGE, {3, 3, 97, 77}},
-                                           FrameCase{"vertical bar", WS_VSCROLL, 0, {0, 0, 83, 80}},
-                                           FrameCase{"both bars and edge", WS_VSCROLL | WS_HSCROLL,
-                                                     WS_EX_CLIENTEDGE, {2, 2, 81, 61}}));
+                         ::testing::Values(FrameCase{"Plain", 0, 0, {0, 0, 100, 80}},
+                                           FrameCase{"Border", WS_BORDER, 0, {1, 1, 99, 79}},
+                                           FrameCase{"ClientEdge", 0, WS_EX_CLIENTEDGE, {2, 2, 98, 78}},
+                                           FrameCase{"BorderAndClientEdge", WS_BORDER, WS_EX_CLIENTEDGE, {3, 3, 97, 77}},
+                                           FrameCase{"VerticalBar", WS_VSCROLL, 0, {0, 0, 83, 80}},
+                                           FrameCase{"BothBarsAndEdge", WS_VSCROLL | WS_HSCROLL,
+                                                     WS_EX_CLIENTEDGE, {2, 2, 81, 61}}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(GeometryTest, TopLevelWindowsHaveNoFrameOfOurs) {
     HWND top = top_level(0, 0, 200, 100, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
