@@ -147,6 +147,7 @@ struct State {
     // Whether the delivery about to start, and the one running, came from the queue.
     bool next_delivery_posted = false;
     bool current_delivery_posted = false;
+    int dispatch_depth = 0;  // DispatchMessageA calls running
 };
 
 State& state();
