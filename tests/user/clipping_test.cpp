@@ -166,3 +166,32 @@ TEST_F(WindowTest, SnapshotsWriteWhatTheSurfaceShows) {
 
 }  // namespace
 }  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovered) {
+    WNDCLASSA wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hbrBackground = HBRUSH(static_cast<std::uint32_t>(COLOR_WINDOW + 1));
+    wc.lpszClassName = "WhiteBox";
+    RegisterClassA(&wc);
+    HWND top = top_level(0, 0, 100, 100);
+    HWND box = CreateWindowExA(0, "WhiteBox", "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, top, HMENU(), HINSTANCE(),
+                               nullptr);
+    headless::pump();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), white = GetSysColor(COLOR_WINDOW);
+    ASSERT_TRUE(ScreenPixelIs(top, 15, 15, white));
+    MoveWindow(box, 50, 50, 20, 20, TRUE);
+    headless::pump();
+    EXPECT_TRUE(ScreenPixelIs(top, 15, 15, face)) << "the parent repainted the old place";
+    EXPECT_TRUE(ScreenPixelIs(top, 55, 55, white));
+    ShowWindow(box, SW_HIDE);
+    headless::pump();
+    EXPECT_TRUE(ScreenPixelIs(top, 55, 55, face)) << "hiding uncovers too";
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
+}
+
+}  // namespace
+}  // namespace usertest
