@@ -152,6 +152,22 @@ TEST_F(GeometryTest, ScrollBarsKeepRangeAndPositionAndReportClicks) {
         {WM_VSCROLL, posted | wparam, SB_ENDSCROLL},
     }));
     EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 17);
+
+    // The thumb (8 pixels at y 29..36 for position 20) follows a drag, clamped to the track.
+    log.only({WM_VSCROLL, WM_MOUSEMOVE});
+    log.clear();
+    headless::mouse_down(91, 30);
+    headless::mouse_move(91, 59);
+    headless::mouse_move(91, 200);
+    headless::mouse_up(91, 200);
+    EXPECT_TRUE(log.matches({
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBTRACK, 20)},
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBTRACK, 63)},
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBTRACK, 90)},
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBPOSITION, 90)},
+        {WM_VSCROLL, posted | wparam, SB_ENDSCROLL},
+    })) << "no WM_MOUSEMOVE while the bar holds the mouse";
+    EXPECT_EQ(GetScrollPos(c, SB_VERT), 20) << "the window moves the position itself";
 }
 
 TEST(SystemMetrics, TableValues) {
