@@ -121,7 +121,16 @@ void input_mouse_move(POINT screen) {
         if (target && !takes_input(target)) target = nullptr;
     }
     s.last_under_cursor = target ? target->self : HWND();
-    if (target) queue_input(target, WM_MOUSEMOVE, modifier_flags(), client_point(target, screen));
+    if (!target) return;
+    // Moves that pile up before the program looks merge into the latest one.
+    auto& q = s.input;
+    if (!q.empty() && q.back().message == WM_MOUSEMOVE && q.back().hwnd == target->self &&
+        q.back().wParam == modifier_flags()) {
+        q.back().lParam = client_point(target, screen);
+        q.back().pt = screen;
+        return;
+    }
+    queue_input(target, WM_MOUSEMOVE, modifier_flags(), client_point(target, screen));
 }
 
 void input_mouse_button(POINT screen, int button, bool down) {

@@ -1,5 +1,6 @@
 // The mouse path: targets, capture, double clicks and leave tracking.
 
+#include "platform/user/internal.h"
 #include "tests/user/window_fixture.h"
 
 namespace usertest {
@@ -182,6 +183,31 @@ TEST_F(InputTest, WindowRegionsShapeHitTesting) {
     SetWindowRgn(round, CreateEllipticRgn(0, 0, 40, 40), TRUE);
     EXPECT_EQ(WindowFromPoint(POINT{20, 20}), round);
     EXPECT_EQ(WindowFromPoint(POINT{1, 1}), below) << "the corner lies outside the ellipse";
+}
+
+}  // namespace
+}  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(InputTest, MovesThatPileUpMergeIntoTheLatest) {
+    HWND top = top_level();
+    headless::pump();
+    log.only({WM_MOUSEMOVE, WM_LBUTTONDOWN});
+    log.clear();
+    user::input_mouse_move(POINT{10, 10});
+    user::input_mouse_move(POINT{20, 25});
+    user::input_mouse_button(POINT{20, 25}, 0, true);
+    user::input_mouse_move(POINT{30, 30});
+    headless::pump();
+    EXPECT_TRUE(log.matches({
+        {WM_MOUSEMOVE, posted | lparam, 0, MAKELPARAM(20, 25)},
+        {WM_LBUTTONDOWN, posted},
+        {WM_MOUSEMOVE, posted | lparam, 0, MAKELPARAM(30, 30)},
+    }));
+    headless::mouse_up(30, 30);
+    (void)top;
 }
 
 }  // namespace
