@@ -1,0 +1,59 @@
+// What DefWindowProcA answers.
+
+#include "tests/user/window_fixture.h"
+
+namespace usertest {
+namespace {
+
+using DefaultProcedureTest = WindowTest;
+
+TEST_F(DefaultProcedureTest, ControlColoursComeWithABrush) {
+    HWND top = top_level();
+    HDC dc = GetDC(top);
+    struct Case {
+        UINT message;
+        int colour;
+    };
+    for (Case c : {Case{WM_CTLCOLORBTN, COLOR_BTNFACE}, Case{WM_CTLCOLORSTATIC, COLOR_BTNFACE},
+                   Case{WM_CTLCOLORDLG, COLOR_BTNFACE}, Case{WM_CTLCOLOREDIT, COLOR_WINDOW},
+                   Case{WM_CTLCOLORLISTBOX, COLOR_WINDOW}}) {
+        LRESULT brush = DefWindowProcA(top, c.message, static_cast<WPARAM>(dc.value), 0);
+        EXPECT_EQ(brush, static_cast<LRESULT>(GetSysColorBrush(c.colour).value)) << message_name(c.message);
+    }
+    ReleaseDC(top, dc);
+}
+
+TEST_F(DefaultProcedureTest, UnknownMessagesAndIdleReturnZero) {
+    HWND top = top_level();
+    for (UINT m : {WM_ENTERIDLE, WM_USER + 5, WM_APP, WM_COMMAND, WM_TIMER}) {
+        EXPECT_EQ(DefWindowProcA(top, m, 1, 2), 0) << message_name(m);
+    }
+    EXPECT_EQ(DefWindowProcA(HWND(), WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
+TEST_F(DefaultProcedureTest, HitTestNamesThePartUnderAScreenPoint) {
+    HWND top = top_level(100, 100, 300, 300);
+    HWND c = child(top, 10, 10, 100, 100, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL);
+    struct Case {
+        int x, y;
+        LRESULT part;
+    };
+    for (Case k : {Case{150, 150, HTCLIENT}, Case{110, 150, HTBORDER}, Case{205, 150, HTVSCROLL},
+                   Case{50, 50, HTNOWHERE}}) {
+        EXPECT_EQ(DefWindowProcA(c, WM_NCHITTEST, 0, MAKELPARAM(k.x, k.y)), k.part) << k.x << ", " << k.y;
+    }
+}
+
+TEST_F(DefaultProcedureTest, CloseDestroys) {
+    HWND top = top_level();
+    SendMessageA(top, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(top));
+    HWND again = top_level();
+    headless::key_down(VK_MENU);
+    headless::key_press(VK_F4);
+    headless::key_up(VK_MENU);
+    EXPECT_FALSE(IsWindow(again)) << "Alt+F4";
+}
+
+}  // namespace
+}  // namespace usertest
