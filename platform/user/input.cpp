@@ -120,7 +120,6 @@ void input_mouse_move(POINT screen) {
         target = hit(screen, false);
         if (target && !takes_input(target)) target = nullptr;
     }
-    s.last_under_cursor = target ? target->self : HWND();
     if (!target) return;
     // Moves that pile up before the program looks merge into the latest one.
     auto& q = s.input;
@@ -205,7 +204,6 @@ void input_mouse_button(POINT screen, int button, bool down) {
 void input_mouse_left() {
     State& s = state();
     s.cursor = POINT{-32768, -32768};
-    s.last_under_cursor = HWND();
     check_leave();
 }
 

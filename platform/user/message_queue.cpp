@@ -10,10 +10,6 @@
 
 namespace user {
 
-Window* next_paint_target();
-void send_frame_paint(Window* w);
-void paint_now(Window* w, bool from_queue);
-
 namespace {
 
 // A pump that never runs dry (a procedure that invalidates itself while it

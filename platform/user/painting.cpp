@@ -9,8 +9,6 @@
 
 namespace user {
 
-void paint_now(Window* w, bool from_queue);
-
 namespace {
 
 RECT offset_rect(RECT r, int dx, int dy) { return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }

@@ -129,7 +129,6 @@ struct State {
 
     HWND capture, focus, active;
     POINT cursor{};
-    HWND last_under_cursor;
     TrackedLeave leave;
     std::uint8_t key_down[256] = {};
     std::uint8_t key_toggled[256] = {};
@@ -175,7 +174,7 @@ void release_if_unused(Window* w);
 std::vector<HWND>& sibling_list(Window* w);
 
 // Recomputes the client rectangle through WM_NCCALCSIZE.
-void recalc_client(Window* w, bool send_changing);
+void recalc_client(Window* w);
 // Makes sure a top-level window's surface matches its size.
 void sync_surface(Window* w);
 
@@ -207,6 +206,13 @@ bool scroll_bar_press(Window* w, POINT screen);
 bool scroll_bar_drag(POINT screen);     // true while a press on a bar is held
 bool scroll_bar_release(POINT screen);  // true when it ended one
 void scroll_bar_cancel();
+
+// The paint pass (painting.cpp): the next window wanting WM_PAINT or only its
+// frame repainted, parents first; delivering both; screen DCs of GetDC(0).
+Window* next_paint_target();
+void send_frame_paint(Window* w);
+void paint_now(Window* w, bool from_queue);
+void release_screen_dcs();
 
 // DCs (painting.cpp).
 HDC make_window_dc(Window* w, bool client_only, const gdi::Region* limit);
