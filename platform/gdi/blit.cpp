@@ -121,15 +121,30 @@ void copy_rect(const Target& dst, const Target& src, std::int64_t x, std::int64_
                    src.surface->height, &cb))
         return;
     const int dx = cb.src.x - cb.dst.left, dy = cb.src.y - cb.dst.top;
+    const SourceFormat format = format_between(src, dst);
+    const Region& clip = dc_clip(dst.dc);
+    // Whole rows of equally wide surfaces, unclipped: one block move (memmove
+    // also gets an overlapping copy within one surface right). Composing in a
+    // scratch bitmap and copying it back is exactly this case.
+    const int width = dst.surface->width;
+    if (op.plain_copy() && format.convert == SourceFormat::Convert::None && src.surface->width == width &&
+        cb.dst.left == 0 && cb.dst.right == width && dx == 0 && clip.complexity() == SIMPLEREGION) {
+        const RECT c = clip.bounds();
+        if (c.left <= 0 && c.right >= width && c.top <= cb.dst.top && c.bottom >= cb.dst.bottom) {
+            std::memmove(dst.surface->row(cb.dst.top), src.surface->row(cb.src.y),
+                         static_cast<std::size_t>(cb.dst.bottom - cb.dst.top) * width * sizeof(std::uint32_t));
+            add_damage(dst, cb.dst);
+            return;
+        }
+    }
     const RECT src_rect{cb.src.x, cb.src.y, cb.src.x + (cb.dst.right - cb.dst.left),
                         cb.src.y + (cb.dst.bottom - cb.dst.top)};
     std::vector<std::uint32_t> copy;
     SourceView view = src.surface == dst.surface && overlaps(src_rect, cb.dst) ? snapshot(*src.surface, src_rect, copy)
                                                                              : view_of(*src.surface);
-    const SourceFormat format = format_between(src, dst);
     static std::vector<std::uint32_t> scratch;  // reused: one thread, blits never nest
     if (format.convert != SourceFormat::Convert::None) scratch.resize(static_cast<std::size_t>(cb.dst.right - cb.dst.left));
-    RECT box = for_each_span(dc_clip(dst.dc), cb.dst, [&](int row, int x0, int x1, bool) {
+    RECT box = for_each_span(clip, cb.dst, [&](int row, int x0, int x1, bool) {
         const int n = x1 - x0;
         op.run(dst.surface->row(row) + x0, format.apply(view.at(x0 + dx, row + dy), n, scratch.data()), n);
     });
