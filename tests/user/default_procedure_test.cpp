@@ -57,3 +57,46 @@ TEST_F(DefaultProcedureTest, CloseDestroys) {
 
 }  // namespace
 }  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(GdiTest, DrawEdgeDrawsTwoTiersOfSystemColours) {
+    HDC dc = CreateCompatibleDC(HDC());
+    HBITMAP bmp = CreateCompatibleBitmap(dc, 10, 10);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    RECT r{0, 0, 10, 10};
+    EXPECT_TRUE(DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST));
+    EXPECT_TRUE(PixelIs(dc, 0, 5, GetSysColor(COLOR_3DLIGHT)));
+    EXPECT_TRUE(PixelIs(dc, 1, 5, GetSysColor(COLOR_3DHIGHLIGHT)));
+    EXPECT_TRUE(PixelIs(dc, 9, 5, GetSysColor(COLOR_3DDKSHADOW)));
+    EXPECT_TRUE(PixelIs(dc, 8, 5, GetSysColor(COLOR_3DSHADOW)));
+    EXPECT_TRUE(PixelIs(dc, 9, 0, GetSysColor(COLOR_3DDKSHADOW))) << "the top-right corner belongs to the dark side";
+    EXPECT_TRUE(PixelIs(dc, 5, 5, GetSysColor(COLOR_3DFACE)));
+    EXPECT_EQ(r.left, 2);
+    EXPECT_EQ(r.right, 8) << "BF_ADJUST leaves the inside";
+    RECT sunken{0, 0, 10, 10};
+    DrawEdge(dc, &sunken, EDGE_SUNKEN, BF_RECT);
+    EXPECT_TRUE(PixelIs(dc, 0, 5, GetSysColor(COLOR_3DSHADOW)));
+    EXPECT_TRUE(PixelIs(dc, 1, 5, GetSysColor(COLOR_3DDKSHADOW)));
+    EXPECT_TRUE(PixelIs(dc, 9, 5, GetSysColor(COLOR_3DHIGHLIGHT)));
+    EXPECT_TRUE(PixelIs(dc, 8, 5, GetSysColor(COLOR_3DLIGHT)));
+    EXPECT_FALSE(DrawEdge(HDC(), &sunken, EDGE_SUNKEN, BF_RECT));
+    EXPECT_FALSE(DrawEdge(dc, nullptr, EDGE_SUNKEN, BF_RECT));
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+}
+
+TEST_F(DefaultProcedureTest, AClientEdgeIsDrawnSunkenOnTheScreen) {
+    HWND top = top_level(0, 0, 100, 100);
+    child(top, 10, 10, 40, 30, WS_CHILD | WS_VISIBLE, 0, WS_EX_CLIENTEDGE);
+    headless::pump();
+    EXPECT_TRUE(ScreenPixelIs(top, 10, 20, GetSysColor(COLOR_3DSHADOW)));
+    EXPECT_TRUE(ScreenPixelIs(top, 11, 20, GetSysColor(COLOR_3DDKSHADOW)));
+    EXPECT_TRUE(ScreenPixelIs(top, 49, 20, GetSysColor(COLOR_3DHIGHLIGHT)));
+    EXPECT_TRUE(ScreenPixelIs(top, 48, 20, GetSysColor(COLOR_3DLIGHT)));
+}
+
+}  // namespace
+}  // namespace usertest
