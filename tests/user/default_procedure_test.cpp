@@ -44,6 +44,23 @@ TEST_F(DefaultProcedureTest, HitTestNamesThePartUnderAScreenPoint) {
     }
 }
 
+TEST_F(DefaultProcedureTest, SetRedrawTogglesOnlyTheVisibilityBit) {
+    HWND top = top_level();
+    HWND c = child(top, 0, 0, 20, 20);
+    headless::pump();
+    log.only({WM_PAINT, WM_SHOWWINDOW});
+    log.clear();
+    SendMessageA(c, WM_SETREDRAW, FALSE, 0);
+    InvalidateRect(c, nullptr, TRUE);
+    headless::pump();
+    EXPECT_EQ(log.count(WM_PAINT), 0) << "no painting while redraw is off";
+    SendMessageA(c, WM_SETREDRAW, TRUE, 0);
+    EXPECT_TRUE(IsWindowVisible(c));
+    RedrawWindow(c, nullptr, HRGN(), RDW_INVALIDATE);
+    headless::pump();
+    EXPECT_TRUE(log.matches({{WM_PAINT, posted}}));
+}
+
 TEST_F(DefaultProcedureTest, CloseDestroys) {
     HWND top = top_level();
     SendMessageA(top, WM_CLOSE, 0, 0);
