@@ -88,7 +88,15 @@ void window_going_away(Window* w) {
     }
     if (!(w = find_window(self))) return;
     if (s.active == self) activate_another(w);
-    if (s.leave.hwnd && inside(w, s.leave.hwnd)) s.leave = TrackedLeave{};
+    // A tracked window that disappears from under the cursor has been left;
+    // one that is being destroyed gets nothing more.
+    if (s.leave.hwnd && inside(w, s.leave.hwnd)) {
+        if (w->destroying) {
+            s.leave = TrackedLeave{};
+        } else {
+            recheck_leave();
+        }
+    }
 }
 
 }  // namespace user

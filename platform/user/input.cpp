@@ -93,18 +93,13 @@ void check_leave() {
     }
     Window* under = hit(s.cursor, false);
     bool inside = under && under->self == s.leave.hwnd;
-    if (inside) {
-        s.leave.waiting_for_capture_end = false;
-        return;
-    }
-    if (s.capture == s.leave.hwnd) {
-        s.leave.waiting_for_capture_end = true;
-        return;
-    }
+    if (inside || s.capture == s.leave.hwnd) return;  // ReleaseCapture looks again
     post_leave(s.leave.hwnd);
 }
 
 }  // namespace
+
+void recheck_leave() { check_leave(); }
 
 void cancel_tracking_of(HWND h) {
     if (state().leave.hwnd == h) state().leave = TrackedLeave{};
@@ -313,7 +308,7 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
         return TRUE;
     }
     if (tme->dwFlags & TME_LEAVE) {
-        s.leave = TrackedLeave{tme->hwndTrack, false};
+        s.leave = TrackedLeave{tme->hwndTrack};
         // Asked while the cursor is already elsewhere: the leave is due at once.
         check_leave();
     }

@@ -177,7 +177,6 @@ HDC make_window_dc(Window* w, bool client_only, const gdi::Region* limit) {
     return dc;
 }
 
-void forget_dc(Window* w, HDC dc) { w->dcs.erase(std::remove(w->dcs.begin(), w->dcs.end(), dc), w->dcs.end()); }
 
 // The next window that wants WM_PAINT or WM_NCPAINT, parents before children.
 Window* next_paint_target() {

@@ -107,9 +107,9 @@ struct Timer {
     bool pending = false;  // one WM_TIMER waits to be delivered
 };
 
+// The window that asked for one WM_MOUSELEAVE (TrackMouseEvent with TME_LEAVE).
 struct TrackedLeave {
     HWND hwnd;
-    bool waiting_for_capture_end = false;
 };
 
 struct State {
@@ -178,7 +178,7 @@ void recalc_client(Window* w);
 // Makes sure a top-level window's surface matches its size.
 void sync_surface(Window* w);
 
-// Invalidation (painting.cpp). rect and region are client coordinates of w.
+// Invalidation (painting.cpp). client_area is in w's client coordinates (null: all of it).
 void invalidate_window(Window* w, const gdi::Region* client_area, bool erase, bool frame, bool children);
 // Invalidates what of the screen-area region (screen coordinates) lies over w
 // and its descendants.
@@ -193,6 +193,8 @@ void activate_another(Window* except);
 // Timers and tracking of a window being destroyed.
 void kill_timers_of(HWND h);
 void cancel_tracking_of(HWND h);
+// Posts the tracked window's WM_MOUSELEAVE if the cursor is no longer over it.
+void recheck_leave();
 
 // Non-client geometry (nonclient.cpp).
 RECT nonclient_client_rect(const Window* w, const RECT& window_rect);  // parent coords in, parent coords out
@@ -216,7 +218,6 @@ void release_screen_dcs();
 
 // DCs (painting.cpp).
 HDC make_window_dc(Window* w, bool client_only, const gdi::Region* limit);
-void forget_dc(Window* w, HDC dc);
 
 // Class lookup (classes.cpp).
 std::shared_ptr<WindowClass> find_class(const char* name);

@@ -109,6 +109,27 @@ TEST_F(InputTest, LeaveWaitsForTheCaptureToEnd) {
     }));
 }
 
+TEST_F(InputTest, HidingATrackedWindowCountsAsLeavingIt) {
+    HWND top = top_level();
+    HWND button = child(top, 20, 30, 60, 20);
+    headless::pump();
+    tracking = false;
+    log.only({WM_MOUSELEAVE});
+    log.set_handler(track_leave);
+    headless::mouse_move(30, 40);
+    log.clear();
+    ShowWindow(button, SW_HIDE);
+    headless::pump();
+    EXPECT_TRUE(log.matches({{WM_MOUSELEAVE, posted, 0, 0, button}}));
+    ShowWindow(button, SW_SHOW);
+    headless::mouse_move(31, 40);
+    log.clear();
+    DestroyWindow(button);
+    headless::pump();
+    log.set_handler(nullptr);
+    EXPECT_TRUE(log.matches({})) << "a destroyed window is not told";
+}
+
 TEST_F(InputTest, TrackingCanBeQueriedAndCancelled) {
     HWND top = top_level();
     HWND button = child(top, 20, 30, 60, 20);
