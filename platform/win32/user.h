@@ -196,12 +196,6 @@ inline constexpr LRESULT HTHSCROLL = 6;
 inline constexpr LRESULT HTVSCROLL = 7;
 inline constexpr LRESULT HTBORDER = 18;
 
-// WM_MOUSEACTIVATE answers
-inline constexpr LRESULT MA_ACTIVATE = 1;
-inline constexpr LRESULT MA_ACTIVATEANDEAT = 2;
-inline constexpr LRESULT MA_NOACTIVATE = 3;
-inline constexpr LRESULT MA_NOACTIVATEANDEAT = 4;
-
 // ---- RedrawWindow ----
 inline constexpr UINT RDW_INVALIDATE = 0x0001;
 inline constexpr UINT RDW_INTERNALPAINT = 0x0002;
