@@ -9,9 +9,9 @@ enum class IdleOutcome {
 };
 
 // On a real host: waits until input arrives or the next timer falls due.
-// On the headless host, whose clock moves only when told to, waiting would
-// spin forever: the clock jumps to the next timer instead, and when no timer
-// runs at all the answer is NothingLeft, so the loop can end.
+// On the headless host, whose clock moves only when told to, the clock jumps
+// to the next timer; when no timer runs at all nothing can ever arrive, and
+// the answer is NothingLeft so that the loop can end instead of hanging.
 IdleOutcome wait_for_work();
 
 }  // namespace controls
