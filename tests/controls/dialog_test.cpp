@@ -94,14 +94,21 @@ TEST_F(DialogTest, ModalLoopSendsEnterIdleToTheDisabledOwner) {
     on_idle = [&](HWND dialog) {
         seen = dialog;
         owner_enabled_while_idle = IsWindowEnabled(parent) != FALSE;
+        // Each idle posts a message, so the loop has work and comes back idle again.
         if (++idles == 3) SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        else PostMessageA(dialog, WM_NULL, 0, 0);
     };
     INT_PTR result = DialogBoxIndirectParamA(HINSTANCE(), &t, parent, ending_proc, 0);
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(idles, 3);
     EXPECT_FALSE(owner_enabled_while_idle);
-    ASSERT_GE(count(WM_ENTERIDLE), 1);
-    EXPECT_EQ(notices.front().id, static_cast<int>(MSGF_DIALOGBOX));
+    ASSERT_EQ(count(WM_ENTERIDLE), 3);
+    for (const Notice& n : notices) {
+        if (n.msg == WM_ENTERIDLE) {
+            EXPECT_EQ(n.id, static_cast<int>(MSGF_DIALOGBOX));
+            EXPECT_EQ(n.lp, HandleToLong(seen));
+        }
+    }
     EXPECT_FALSE(IsWindow(seen)) << "the dialog is gone after the loop";
     EXPECT_TRUE(IsWindowEnabled(parent));
 }

@@ -108,6 +108,8 @@ TEST_F(EditTest, ReadOnlyRefusesChangesButCopies) {
     press_key('A', false, true);
     press_key('X', false, true);
     EXPECT_EQ(text_of(e), "fixed");
+    EXPECT_EQ(headless::clipboard_text(), "") << "nothing is cut from a read-only box";
+    press_key('C', false, true);
     EXPECT_EQ(headless::clipboard_text(), "fixed");
     SendMessageA(e, EM_SETREADONLY, FALSE, 0);
     headless::type_text("!");

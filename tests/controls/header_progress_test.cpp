@@ -67,7 +67,9 @@ TEST_F(HeaderTest, GetItemCopiesAtMostTheBufferLessOne) {
         item.cchTextMax = c.room;
         EXPECT_TRUE(SendMessageA(hd, HDM_GETITEMA, c.index, reinterpret_cast<LPARAM>(&item)));
         EXPECT_STREQ(buffer, c.expected) << "room " << c.room;
-        EXPECT_EQ(buffer[c.room], '#') << "nothing written past cchTextMax";
+        if (c.room < static_cast<int>(sizeof buffer)) {
+            EXPECT_EQ(buffer[c.room], '#') << "nothing written past cchTextMax";
+        }
     }
     HDITEMA none;
     none.mask = HDI_TEXT | HDI_WIDTH;
