@@ -77,7 +77,10 @@ void paint_group_box(HDC hdc, const RECT& client, const ButtonLook& look, HBRUSH
 }  // namespace
 
 CheckLayout check_layout(const RECT& client, int glyph_size, bool left_text) {
-    int top = client.top + ((client.bottom - client.top) - glyph_size) / 2;
+    // Centred with halves going to the even row, the way skins that paint over
+    // the box place theirs, so that theirs covers ours exactly.
+    int spare = (client.bottom - client.top) - glyph_size;
+    int top = client.top + (spare >= 0 ? spare / 2 + ((spare % 4) == 3 ? 1 : 0) : -((-spare) / 2));
     CheckLayout out{};
     if (left_text) {
         out.box = RECT{client.right - glyph_size, top, client.right, top + glyph_size};

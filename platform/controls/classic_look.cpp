@@ -87,9 +87,9 @@ void draw_radio_glyph(HDC hdc, int left, int top, bool checked, bool pushed, boo
             double d = std::hypot(x - centre, y - centre);
             bool upper_left = x + y < kRadioGlyphSize - 1;
             COLORREF c;
-            if (d > 6.0) continue;
-            if (d > 5.0) c = GetSysColor(upper_left ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
-            else if (d > 4.0) c = GetSysColor(upper_left ? COLOR_3DDKSHADOW : COLOR_3DLIGHT);
+            if (d > 6.5) continue;
+            if (d > 5.5) c = GetSysColor(upper_left ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
+            else if (d > 4.5) c = GetSysColor(upper_left ? COLOR_3DDKSHADOW : COLOR_3DLIGHT);
             else c = checked && d <= 2.0 ? dot : field;
             SetPixel(hdc, left + x, top + y, c);
         }

@@ -28,8 +28,8 @@ RECT draw_bevel(HDC hdc, const RECT& rc, Bevel bevel);
 // sunken edge, and the check mark; check is 0, 1 or 2 (indeterminate: grey mark).
 inline constexpr int kCheckGlyphSize = 13;
 void draw_check_glyph(HDC hdc, int left, int top, int check, bool pushed, bool disabled);
-// A 12 x 12 option button at left, top with its dot when checked.
-inline constexpr int kRadioGlyphSize = 12;
+// A 13 x 13 option button at left, top with its dot when checked.
+inline constexpr int kRadioGlyphSize = 13;
 void draw_radio_glyph(HDC hdc, int left, int top, bool checked, bool pushed, bool disabled);
 // A small downward triangle (7 x 4) centred in rc.
 void draw_down_arrow(HDC hdc, const RECT& rc, bool disabled);

@@ -60,20 +60,20 @@ TEST_F(ControlLook, DefaultPushButtonWearsABlackRing) {
 }
 
 TEST_F(ControlLook, CheckBox) {
-    // 13 x 13 box at (10, 13): sunken edge, white inside, the tick when checked.
+    // 13 x 13 box at (10, 14): 20 - 13 leaves 7 rows, halved to 3.5 and rounded to the even 4.
     HWND b = make("Button", BS_AUTOCHECKBOX, 10, 10, 100, 20, "Check");
-    EXPECT_TRUE(at(10, 13, sys(COLOR_BTNSHADOW)));
-    EXPECT_TRUE(at(22, 25, sys(COLOR_BTNHIGHLIGHT)));
-    EXPECT_TRUE(at(11, 14, sys(COLOR_3DDKSHADOW)));
-    EXPECT_TRUE(at(12, 15, sys(COLOR_WINDOW)));
-    EXPECT_TRUE(at(13, 18, sys(COLOR_WINDOW))) << "no tick yet";
+    EXPECT_TRUE(at(10, 14, sys(COLOR_BTNSHADOW)));
+    EXPECT_TRUE(at(22, 26, sys(COLOR_BTNHIGHLIGHT)));
+    EXPECT_TRUE(at(11, 15, sys(COLOR_3DDKSHADOW)));
+    EXPECT_TRUE(at(12, 16, sys(COLOR_WINDOW)));
+    EXPECT_TRUE(at(13, 19, sys(COLOR_WINDOW))) << "no tick yet";
     SendMessageA(b, BM_SETCHECK, BST_CHECKED, 0);
     headless::pump();
-    EXPECT_TRUE(at(13, 18, sys(COLOR_WINDOWTEXT)));
+    EXPECT_TRUE(at(13, 19, sys(COLOR_WINDOWTEXT)));
     // Pressed: the inside turns to the face colour.
     POINT c = centre(b);
     headless::mouse_down(c.x, c.y);
-    EXPECT_TRUE(at(12, 15, sys(COLOR_BTNFACE)));
+    EXPECT_TRUE(at(12, 16, sys(COLOR_BTNFACE)));
     headless::mouse_up(c.x, c.y);
     // Focused: a dotted rectangle around the caption, which starts 4 pixels right of the box.
     EXPECT_TRUE(not_at(26, 19, sys(COLOR_BTNFACE)) || not_at(26, 20, sys(COLOR_BTNFACE)));
@@ -81,22 +81,22 @@ TEST_F(ControlLook, CheckBox) {
     SendMessageA(b, BM_SETCHECK, BST_CHECKED, 0);
     EnableWindow(b, FALSE);
     headless::pump();
-    EXPECT_TRUE(at(12, 15, sys(COLOR_BTNFACE)));
-    EXPECT_TRUE(at(13, 18, sys(COLOR_BTNSHADOW)));
+    EXPECT_TRUE(at(12, 16, sys(COLOR_BTNFACE)));
+    EXPECT_TRUE(at(13, 19, sys(COLOR_BTNSHADOW)));
 }
 
 TEST_F(ControlLook, OptionButton) {
-    // 12 x 12 circle at (10, 14); its centre pixel (15, 19) carries the dot.
+    // 13 x 13 circle at (10, 14); its centre pixel (16, 20) carries the dot.
     HWND b = make("Button", BS_AUTORADIOBUTTON, 10, 10, 100, 20, "Option");
-    EXPECT_TRUE(at(10, 19, sys(COLOR_BTNSHADOW)));
-    EXPECT_TRUE(at(21, 19, sys(COLOR_BTNHIGHLIGHT)));
-    EXPECT_TRUE(at(15, 19, sys(COLOR_WINDOW)));
+    EXPECT_TRUE(at(10, 20, sys(COLOR_BTNSHADOW)));
+    EXPECT_TRUE(at(22, 20, sys(COLOR_BTNHIGHLIGHT)));
+    EXPECT_TRUE(at(16, 20, sys(COLOR_WINDOW)));
     click(b);
-    EXPECT_TRUE(at(15, 19, sys(COLOR_WINDOWTEXT)));
+    EXPECT_TRUE(at(16, 20, sys(COLOR_WINDOWTEXT)));
     EnableWindow(b, FALSE);
     headless::pump();
-    EXPECT_TRUE(at(15, 19, sys(COLOR_BTNSHADOW)));
-    EXPECT_TRUE(at(13, 17, sys(COLOR_BTNFACE)));
+    EXPECT_TRUE(at(16, 20, sys(COLOR_BTNSHADOW)));
+    EXPECT_TRUE(at(14, 18, sys(COLOR_BTNFACE)));
 }
 
 TEST_F(ControlLook, GroupBoxAndFrameDrawAnEtchedLine) {
