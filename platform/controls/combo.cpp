@@ -85,7 +85,7 @@ void drop(HWND hwnd, ComboState& s) {
     if (s.dropped || !has_button(hwnd)) return;
     if (!notify_parent(hwnd, CBN_DROPDOWN)) return;
     if (!s.list || !IsWindow(s.list)) {
-        s.list = CreateWindowExA(WS_EX_TOOLWINDOW, "ComboLBox", "", WS_POPUP | WS_CLIPSIBLINGS, 0, 0, 1, 1, hwnd, HMENU(),
+        s.list = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "ComboLBox", "", WS_POPUP | WS_CLIPSIBLINGS, 0, 0, 1, 1, hwnd, HMENU(),
                                  HINSTANCE(), nullptr);
         if (!s.list) return;
     }

@@ -21,8 +21,6 @@ struct ComboListState {
 
 WindowStates<ComboListState> g_combo_lists;
 
-constexpr LRESULT kNoActivate = 3;  // MA_NOACTIVATE
-
 bool is_popup(HWND list) { return (GetWindowLongA(list, GWL_STYLE) & WS_CHILD) == 0; }
 
 RECT items_area(HWND list) {
@@ -100,7 +98,7 @@ LRESULT combo_list_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: paint(hwnd, *state); return 0;
-    case WM_MOUSEACTIVATE: return kNoActivate;  // the form keeps the activation and its focus
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;  // the form keeps the activation and its focus
     case WM_MOUSEMOVE:
         if (combo && combo->dropped) light(hwnd, *combo, item_at(hwnd, *combo, lp));
         return 0;
