@@ -135,6 +135,25 @@ TEST_F(DialogTest, KeysDriveAModalDialog) {
     }
 }
 
+TEST_F(DialogTest, PostedKeysGoThroughIsDialogMessage) {
+    // Keys that arrive through the queue meet the modal loop's IsDialogMessageA
+    // before any control sees them.
+    DLGTEMPLATEA t = sample_template();
+    int focused_after_tab = 0;
+    int idles = 0;
+    on_idle = [&](HWND) {
+        ++idles;
+        if (idles == 1) PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        if (idles == 2) {
+            focused_after_tab = GetDlgCtrlID(GetFocus());
+            PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+    };
+    EXPECT_EQ(DialogBoxIndirectParamA(HINSTANCE(), &t, parent, ending_proc, 0), IDCANCEL);
+    EXPECT_EQ(idles, 2);
+    EXPECT_EQ(focused_after_tab, 102) << "Tab moved from the edit box to the check box";
+}
+
 TEST_F(DialogTest, ClosedOrDestroyedFromInsideEnterIdle) {
     DLGTEMPLATEA t = sample_template();
     on_idle = [](HWND dialog) { EndDialog(dialog, 42); };
@@ -208,11 +227,29 @@ TEST_F(DialogTest, MessageBoxButtonsAndLayout) {
             }
         };
         EXPECT_EQ(MessageBoxA(parent, "Something happened.\r\nSecond line.", "Zelvio", c.type), c.result);
+        EXPECT_GE(box.right - box.left, 160) << "room for the buttons";
         EXPECT_EQ(caption, "Zelvio");
         // Centred on the owner (320 x 240 at 0, 0).
         EXPECT_NEAR((box.left + box.right) / 2, 160, 1);
         EXPECT_NEAR((box.top + box.bottom) / 2, 120, 1);
     }
+}
+
+TEST_F(DialogTest, MessageBoxIsSizedToItsText) {
+    auto width_for = [&](const char* text) {
+        int width = 0;
+        on_idle = [&](HWND dialog) {
+            RECT rc{};
+            GetWindowRect(dialog, &rc);
+            width = rc.right - rc.left;
+            EndDialog(dialog, IDOK);
+        };
+        MessageBoxA(parent, text, "t", MB_OK);
+        return width;
+    };
+    int narrow = width_for("Hi");
+    int wide = width_for("A much longer message that needs a wider box than two letters do");
+    EXPECT_GT(wide, narrow);
 }
 
 TEST_F(DialogTest, MessageBoxWithNullTextAndNoOwner) {

@@ -124,6 +124,19 @@ TEST_F(EditTest, EnterInASingleLineBoxDoesNothing) {
     EXPECT_TRUE(codes().empty());
 }
 
+TEST_F(EditTest, ABoxThatDoesNotScrollRefusesWhatWouldNotFit) {
+    HWND narrow = focused_edit(0);
+    MoveWindow(narrow, 10, 10, 30, 24, TRUE);
+    headless::type_text("wwwwwwwwwwwwwwwwwwww");
+    int kept = GetWindowTextLengthA(narrow);
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, 20);
+    HWND scrolling = focused_edit(ES_AUTOHSCROLL);
+    MoveWindow(scrolling, 10, 40, 30, 24, TRUE);
+    headless::type_text("wwwwwwwwwwwwwwwwwwww");
+    EXPECT_EQ(GetWindowTextLengthA(scrolling), 20);
+}
+
 TEST_F(EditTest, MultiLineTextWrapsAndKeepsCrLf) {
     HWND e = make("Edit", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, 10, 10, 120, 60, "one\r\ntwo", 3);
     SetFocus(e);
