@@ -21,6 +21,7 @@ struct DialogState {
     std::vector<HWND> items;  // in template order: the tab order
     int default_id = IDOK;
     HWND initial_focus;
+    HWND saved_focus;  // the item that had the focus when the dialog was last deactivated
     bool modal = false;
     bool ended = false;
     INT_PTR result = 0;
@@ -96,10 +97,18 @@ LRESULT default_processing(HWND hwnd, DialogState* s, UINT msg, WPARAM wp, LPARA
     case DM_SETDEFID:
         if (s) s->default_id = static_cast<int>(wp);
         return TRUE;
+    case WM_ACTIVATE:
+        // Coming back (from a message box, say) the focus returns to where it was.
+        if (s && LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd, focus)) s->saved_focus = focus;
+        }
+        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_SETFOCUS:
         if (s) {
-            HWND first = s->initial_focus ? s->initial_focus : GetNextDlgTabItem(hwnd, HWND(), FALSE);
-            if (first && IsWindow(first)) focus_dialog_item(first);
+            HWND target = s->saved_focus && IsWindow(s->saved_focus) ? s->saved_focus : s->initial_focus;
+            if (!target || !IsWindow(target)) target = GetNextDlgTabItem(hwnd, HWND(), FALSE);
+            if (target) focus_dialog_item(target);
         }
         return 0;
     case WM_COMMAND:
@@ -241,6 +250,9 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE inst, const DLGTEMPLATEA* tmpl, HWND o
     std::shared_ptr<DialogState> state = g_dialogs.get(dialog);
     state->modal = true;
 
+    // Disabling the owner takes the focus from it; it gets it back when the dialog ends.
+    HWND owner_focus = GetFocus();
+    if (owner_focus && owner_focus != owner && !IsChild(owner, owner_focus)) owner_focus = HWND();
     const bool disabled_owner = owner && IsWindowEnabled(owner);
     if (disabled_owner) EnableWindow(owner, FALSE);
     if (IsWindow(dialog) && !state->ended) {
@@ -287,6 +299,7 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE inst, const DLGTEMPLATEA* tmpl, HWND o
     if (disabled_owner && IsWindow(owner)) EnableWindow(owner, TRUE);
     if (IsWindow(dialog)) DestroyWindow(dialog);
     if (owner && IsWindow(owner) && !GetActiveWindow()) SetActiveWindow(top_level_of(owner));
+    if (owner_focus && IsWindow(owner_focus) && IsWindowEnabled(owner_focus)) SetFocus(owner_focus);
     return result;
 }
 

@@ -154,6 +154,25 @@ TEST_F(DialogTest, PostedKeysGoThroughIsDialogMessage) {
     EXPECT_EQ(focused_after_tab, 102) << "Tab moved from the edit box to the check box";
 }
 
+TEST_F(DialogTest, FocusComesBackAfterANestedMessageBox) {
+    DLGTEMPLATEA t = sample_template();
+    int idles = 0;
+    int focused_after_box = 0;
+    on_idle = [&](HWND dialog) {
+        ++idles;
+        if (idles == 1) {
+            SetFocus(GetDlgItem(dialog, IDCANCEL));
+            // The message box is owned by the dialog: its own idles go to the dialog, which
+            // has no idle handler, so the headless loop cancels it at once.
+            MessageBoxA(dialog, "Sure?", "Question", MB_OKCANCEL);
+            focused_after_box = GetDlgCtrlID(GetFocus());
+            EndDialog(dialog, IDOK);
+        }
+    };
+    EXPECT_EQ(DialogBoxIndirectParamA(HINSTANCE(), &t, parent, ending_proc, 0), IDOK);
+    EXPECT_EQ(focused_after_box, IDCANCEL);
+}
+
 TEST_F(DialogTest, ClosedOrDestroyedFromInsideEnterIdle) {
     DLGTEMPLATEA t = sample_template();
     on_idle = [](HWND dialog) { EndDialog(dialog, 42); };
