@@ -44,8 +44,11 @@ RECT text_rect(HWND hwnd) {
 void sync_edit_text(ComboState& s) {
     if (!s.edit) return;
     const ListItem* item = s.items.at(s.items.selected);
+    // Our own change of the field is not the user editing it: no CBN_EDITCHANGE.
+    s.filling_edit = true;
     SetWindowTextA(s.edit, item ? item->text.c_str() : "");
     SendMessageA(s.edit, EM_SETSEL, 0, -1);
+    s.filling_edit = false;
 }
 
 LRESULT edit_child_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -349,7 +352,8 @@ LRESULT combo_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
     case WM_COMMAND:
-        if (s.edit && LongToHandle<HWND>(lp) == s.edit && HIWORD(wp) == EN_CHANGE) notify_parent(hwnd, CBN_EDITCHANGE);
+        if (s.edit && LongToHandle<HWND>(lp) == s.edit && HIWORD(wp) == EN_CHANGE && !s.filling_edit)
+            notify_parent(hwnd, CBN_EDITCHANGE);
         return 0;
 
     case WM_SETFOCUS:
@@ -405,7 +409,7 @@ LRESULT combo_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case CB_RESETCONTENT:
         s.items.clear();
         s.hot = -1;
-        if (s.edit) SetWindowTextA(s.edit, "");
+        sync_edit_text(s);
         items_changed(hwnd, s);
         return CB_OKAY;
     case CB_GETCOUNT: return s.items.count();

@@ -18,6 +18,7 @@ struct ComboState {
     HFONT font;
     int item_height = 0;
     int drop_height = 0;  // extra height given at creation, for the list
+    bool filling_edit = false;  // we are setting the edit field's text ourselves
 };
 
 std::shared_ptr<ComboState> combo_state(HWND combo);

@@ -185,7 +185,7 @@ LRESULT listbox_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (!s.items.valid(index)) {
             s.items.selected = -1;
             repaint(hwnd);
-            return index == -1 ? 0 : LB_ERR;
+            return LB_ERR;  // also for -1, which only clears the selection
         }
         s.items.selected = index;
         ensure_visible(hwnd, s, index);

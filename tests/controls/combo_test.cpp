@@ -136,6 +136,7 @@ TEST_F(ComboTest, DropDownHasAnEditChild) {
     char text[16] = {};
     GetWindowTextA(edit, text, sizeof text);
     EXPECT_STREQ(text, "gamma");
+    EXPECT_TRUE(codes().empty()) << "the box filling its own field is no edit";
     SetFocus(cb);
     EXPECT_EQ(GetFocus(), edit);
     headless::type_text("x");
