@@ -93,24 +93,13 @@ void check_leave() {
     }
     Window* under = hit(s.cursor, false);
     bool inside = under && under->self == s.leave.hwnd;
-    if (inside) {
-        s.leave.waiting_for_capture_end = false;
-        return;
-    }
-    if (s.capture == s.leave.hwnd) {
-        s.leave.waiting_for_capture_end = true;
-        return;
-    }
+    if (inside || s.capture == s.leave.hwnd) return;  // ReleaseCapture looks again
     post_leave(s.leave.hwnd);
 }
 
-struct ScrollPress {
-    HWND hwnd;
-    UINT message = 0;
-};
-ScrollPress scroll_press;
-
 }  // namespace
+
+void recheck_leave() { check_leave(); }
 
 void cancel_tracking_of(HWND h) {
     if (state().leave.hwnd == h) state().leave = TrackedLeave{};
@@ -120,13 +109,22 @@ void input_mouse_move(POINT screen) {
     State& s = state();
     s.cursor = screen;
     check_leave();
+    if (scroll_bar_drag(screen)) return;  // the bar has the mouse while it is held
     Window* target = find_window(s.capture);
     if (!target) {
         target = hit(screen, false);
         if (target && !takes_input(target)) target = nullptr;
     }
-    s.last_under_cursor = target ? target->self : HWND();
-    if (target) queue_input(target, WM_MOUSEMOVE, modifier_flags(), client_point(target, screen));
+    if (!target) return;
+    // Moves that pile up before the program looks merge into the latest one.
+    auto& q = s.input;
+    if (!q.empty() && q.back().message == WM_MOUSEMOVE && q.back().hwnd == target->self &&
+        q.back().wParam == modifier_flags()) {
+        q.back().lParam = client_point(target, screen);
+        q.back().pt = screen;
+        return;
+    }
+    queue_input(target, WM_MOUSEMOVE, modifier_flags(), client_point(target, screen));
 }
 
 void input_mouse_button(POINT screen, int button, bool down) {
@@ -143,11 +141,7 @@ void input_mouse_button(POINT screen, int button, bool down) {
     s.key_down[kVk[button]] = down ? 1 : 0;
     check_leave();
 
-    if (!down && scroll_press.hwnd) {
-        if (Window* sw = find_window(scroll_press.hwnd)) queue_input(sw, scroll_press.message, SB_ENDSCROLL, 0);
-        scroll_press = ScrollPress{};
-        return;
-    }
+    if (!down && button == 0 && scroll_bar_release(screen)) return;
 
     Window* target = find_window(s.capture);
     if (!target) {
@@ -178,11 +172,7 @@ void input_mouse_button(POINT screen, int button, bool down) {
         if (!(target = find_window(target_handle))) return;
         if (!s.capture && button == 0 && (target->style & (WS_VSCROLL | WS_HSCROLL))) {
             LRESULT part = nonclient_hit_test(target, screen);
-            if (part == HTVSCROLL || part == HTHSCROLL) {
-                scroll_press = ScrollPress{target_handle, part == HTVSCROLL ? WM_VSCROLL : WM_HSCROLL};
-                scroll_bar_press(target, screen, true);
-                return;
-            }
+            if ((part == HTVSCROLL || part == HTHSCROLL) && scroll_bar_press(target, screen)) return;
         }
     }
 
@@ -209,7 +199,6 @@ void input_mouse_button(POINT screen, int button, bool down) {
 void input_mouse_left() {
     State& s = state();
     s.cursor = POINT{-32768, -32768};
-    s.last_under_cursor = HWND();
     check_leave();
 }
 
@@ -319,7 +308,7 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
         return TRUE;
     }
     if (tme->dwFlags & TME_LEAVE) {
-        s.leave = TrackedLeave{tme->hwndTrack, false};
+        s.leave = TrackedLeave{tme->hwndTrack};
         // Asked while the cursor is already elsewhere: the leave is due at once.
         check_leave();
     }

@@ -10,10 +10,6 @@
 
 namespace user {
 
-Window* next_paint_target();
-void send_frame_paint(Window* w);
-void paint_now(Window* w, bool from_queue);
-
 namespace {
 
 // A pump that never runs dry (a procedure that invalidates itself while it
@@ -93,7 +89,7 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT re
     const bool take = (remove & PM_REMOVE) != 0;
     if (take_from(s.posted, msg, hwnd, filter_min, filter_max, take)) return TRUE;
     if (take_from(s.input, msg, hwnd, filter_min, filter_max, take)) return TRUE;
-    if (s.quit_posted) {
+    if (s.quit_posted && in_range(WM_QUIT, filter_min, filter_max)) {
         *msg = MSG{};
         msg->message = WM_QUIT;
         msg->wParam = static_cast<WPARAM>(s.quit_code);
@@ -172,19 +168,23 @@ LRESULT DispatchMessageA(const MSG* msg) {
     if (msg->message == WM_TIMER && msg->lParam) {
         // Only a callback that belongs to a live timer is ever called.
         if (!is_live_timer_proc(msg->hwnd, msg->wParam, msg->lParam)) return 0;
+        ++s.dispatch_depth;
         reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
+        --s.dispatch_depth;
         notify_damage();
         return 0;
     }
     Window* w = find_window(msg->hwnd);
     if (!w) return 0;
     LRESULT result = 0;
+    ++s.dispatch_depth;
     if (msg->message == WM_PAINT) {
         paint_now(w, true);
     } else {
         s.next_delivery_posted = true;
         result = deliver(w, msg->message, msg->wParam, msg->lParam);
     }
+    --s.dispatch_depth;
     notify_damage();
     return result;
 }
