@@ -22,6 +22,7 @@ TopLevelWindow::TopLevelWindow(HWND top_level, WindowIcons& icons)
     gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
     g_signal_connect(window_, "close-request", G_CALLBACK(on_close_request), this);
     g_signal_connect(window_, "realize", G_CALLBACK(on_realize), this);
+    g_signal_connect(window_, "notify::is-active", G_CALLBACK(on_active_changed), this);
 
     layer_ = gtk_fixed_new();
     gtk_widget_set_overflow(layer_, GTK_OVERFLOW_HIDDEN);
@@ -130,6 +131,14 @@ void TopLevelWindow::surface_damaged() {
 gboolean TopLevelWindow::on_close_request(GtkWindow*, gpointer self) {
     PostMessageA(static_cast<TopLevelWindow*>(self)->top_level_, WM_CLOSE, 0, 0);
     return TRUE;
+}
+
+// The desktop's window manager activated the window (a click on its title bar, a
+// switch from another program): ours follows, so that the window and its controls
+// show themselves active.
+void TopLevelWindow::on_active_changed(GObject* window, GParamSpec*, gpointer self) {
+    HWND top = static_cast<TopLevelWindow*>(self)->top_level_;
+    if (gtk_window_is_active(GTK_WINDOW(window)) && GetActiveWindow() != top) SetActiveWindow(top);
 }
 
 void TopLevelWindow::on_realize(GtkWidget* widget, gpointer self) {

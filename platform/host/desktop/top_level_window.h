@@ -43,6 +43,7 @@ public:
 private:
     static gboolean on_close_request(GtkWindow*, gpointer self);
     static void on_realize(GtkWidget*, gpointer self);
+    static void on_active_changed(GObject*, GParamSpec*, gpointer self);
     static void on_after_paint(GdkFrameClock*, gpointer self);
     void take_surface();
     void place_in_owner(const user::TopLevelInfo& info);
