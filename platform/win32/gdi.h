@@ -205,6 +205,35 @@ inline constexpr int COLOR_3DFACE = COLOR_BTNFACE;
 inline constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
 inline constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
 
+// ---- Records read back with GetObjectA ----
+struct BITMAP {
+    LONG bmType = 0;
+    LONG bmWidth = 0;
+    LONG bmHeight = 0;
+    LONG bmWidthBytes = 0;
+    WORD bmPlanes = 1;
+    WORD bmBitsPixel = 0;
+    LPVOID bmBits = nullptr;
+};
+inline constexpr UINT BS_SOLID = 0;
+inline constexpr UINT BS_NULL = 1;
+inline constexpr UINT BS_HOLLOW = BS_NULL;
+struct LOGBRUSH {
+    UINT lbStyle = BS_SOLID;
+    COLORREF lbColor = 0;
+    ULONG_PTR lbHatch = 0;
+};
+struct LOGPEN {
+    UINT lopnStyle = PS_SOLID;
+    POINT lopnWidth{};
+    COLORREF lopnColor = 0;
+};
+inline constexpr BYTE FIXED_PITCH = 1;
+inline constexpr BYTE VARIABLE_PITCH = 2;
+inline constexpr BYTE FF_MODERN = 0x30;
+// RealizePalette's failure value.
+inline constexpr UINT GDI_ERROR = 0xFFFFFFFF;
+
 // ---- Device contexts and bitmaps ----
 HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR output, const void* init_data);
 HDC CreateCompatibleDC(HDC hdc);
@@ -272,7 +301,8 @@ BOOL EqualRgn(HRGN a, HRGN b);
 int GetRgnBox(HRGN rgn, RECT* rc);
 BOOL FillRgn(HDC hdc, HRGN rgn, HBRUSH brush);
 BOOL FrameRgn(HDC hdc, HRGN rgn, HBRUSH brush, int w, int h);
-// Clipping of a DC, in the DC's logical coordinates; a null region removes the clip.
+// Clipping of a DC. Regions are in device coordinates (the viewport origin does
+// not move them), rectangles in logical ones; a null region removes the clip.
 int SelectClipRgn(HDC hdc, HRGN rgn);
 int ExtSelectClipRgn(HDC hdc, HRGN rgn, int mode);
 int GetClipBox(HDC hdc, RECT* rc);
