@@ -2,6 +2,7 @@
 // length, the centre stretched both ways. Composed on a scratch surface and put
 // on the destination with one copy (or one keyed copy).
 
+#include "skin/art/live_dc.h"
 #include "skin/mSkinner.h"
 
 namespace mSkinner {
@@ -24,6 +25,9 @@ LONG DrawSlicedImage(HDC dstDC, LONG x, LONG y, LONG width, LONG height, HDC src
     const LONG L = leftMargin, T = topMargin, R = rightMargin, B = bottomMargin;
     // A negative size is as empty as a zero one: nothing to compose.
     if (W <= 0 || H <= 0 || sw <= 0 || sh <= 0) return 0;
+    // A missing source (an image that could not be made) draws nothing rather
+    // than a blank scratch surface.
+    if (!IsLiveDC(srcDC)) return 0;
 
     HDC scratch = CreateMemoryDC(W, H);
     if (!scratch) return 0;

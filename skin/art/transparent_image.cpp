@@ -3,6 +3,7 @@
 // out, the destination with its non-key pixels blacked out, then OR-ed together
 // and copied back in one piece.
 
+#include "skin/art/live_dc.h"
 #include "skin/mSkinner.h"
 
 namespace mSkinner {
@@ -21,6 +22,9 @@ void DrawTransparentImage(HDC dstDC, LONG x, LONG y, LONG width, LONG height, HD
     const LONG w = width, h = height;
     // Nothing to copy; no surface of a negative size could be made anyway.
     if (w <= 0 || h <= 0) return;
+    // Without a source the buffers would hold a blank bitmap, and that would be
+    // composed over the destination as if it were the picture.
+    if (!IsLiveDC(srcDC)) return;
 
     HDC display = CreateDCA("DISPLAY", "", "", nullptr);
     HPALETTE halftone;

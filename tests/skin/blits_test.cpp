@@ -125,8 +125,14 @@ TEST_F(GdiTest, SlicedImageWithAnEmptySizeDrawsNothingAndMakesNothing) {
     for (int i = 0; i < 20; ++i) EXPECT_TRUE(PixelIs(dst, i, i, kBackground));
     // Dead source and destination DCs: nothing drawn, nothing left behind.
     EXPECT_NE(mSkinner::DrawSlicedImage(HDC(), 0, 0, 10, 10, src, 0, 0, 7, 7, 3, 3, 3, 3), 1);
-    mSkinner::DrawSlicedImage(dst, 0, 0, 10, 10, HDC(), 0, 0, 7, 7, 3, 3, 3, 3, 0xFF00FF);
+    HDC dead = mSkinner::CreateMemoryDC(7, 7);
+    mSkinner::DeleteMemoryDC(dead);
+    for (HDC source : {HDC(), dead}) {
+        EXPECT_EQ(mSkinner::DrawSlicedImage(dst, 0, 0, 10, 10, source, 0, 0, 7, 7, 3, 3, 3, 3), 0);
+        EXPECT_EQ(mSkinner::DrawSlicedImage(dst, 0, 0, 10, 10, source, 0, 0, 7, 7, 3, 3, 3, 3, 0xFF00FF), 0);
+    }
     EXPECT_EQ(headless::gdi_object_count(), before);
+    for (int i = 0; i < 20; ++i) EXPECT_TRUE(PixelIs(dst, i, i, kBackground)) << "a missing source draws nothing";
     mSkinner::DeleteMemoryDC(dst);
     mSkinner::DeleteMemoryDC(src);
 }
