@@ -17,6 +17,8 @@ void input_mouse_move(POINT screen);
 void input_mouse_button(POINT screen, int button, bool down);
 void input_key(int vk, bool down);
 // Committed text (typed characters, an input method's commit): one WM_CHAR per UTF-8 byte.
+// Hosts send printable characters (space included) only this way: TranslateMessage
+// makes WM_CHAR only for Backspace, Tab, Enter and Escape.
 void input_text(const std::string& utf8);
 // The cursor left every window of ours (pointer left the host window).
 void input_mouse_left();
@@ -26,6 +28,9 @@ gdi::SurfacePtr top_level_surface(HWND top_level);
 struct TopLevelInfo {
     RECT rect{};  // screen coordinates; for a top-level window this is its client area
     bool visible = false;
+    HWND owner;            // the owner of a pop-up (show it above, as a transient window)
+    DWORD style = 0;       // WS_POPUP without WS_CAPTION: no decorations of the desktop's
+    DWORD ex_style = 0;    // WS_EX_NOACTIVATE: never give it the keyboard
     std::string caption;
     int icon_width = 0, icon_height = 0;
     std::vector<std::uint32_t> icon_pixels;  // 0x00RRGGBB, row-major; empty for none
@@ -34,11 +39,18 @@ bool top_level_info(HWND top_level, TopLevelInfo* out);
 // A top-level window's icon (24-bit colour pixels, 0x00RRGGBB).
 void set_window_icon(HWND top_level, int width, int height, std::vector<std::uint32_t> pixels);
 
+// The host's window manager moved, resized or closed a window: call SetWindowPos
+// (SWP_NOZORDER | SWP_NOACTIVATE) with the new client rectangle, or post WM_CLOSE.
+
 // ---- Queue ----
 // Delivers everything due now; returns false when WM_QUIT was seen (its code in *exit_code).
 bool pump_due(int* exit_code = nullptr);
 // Milliseconds until the next timer falls due, or -1 when none runs.
 std::int64_t next_timer_due_in();
+
+// True while the message being delivered came from the queue (DispatchMessageA)
+// rather than from SendMessageA or the window manager itself.
+bool current_message_posted();
 
 // ---- Clipboard (through the current host) ----
 std::string clipboard_text();

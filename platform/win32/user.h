@@ -123,6 +123,8 @@ inline constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;
 inline constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
 inline constexpr DWORD WS_EX_CONTROLPARENT = 0x00010000;
 inline constexpr DWORD WS_EX_STATICEDGE = 0x00020000;
+// A top-level window that neither a click nor showing it activates (drop-down lists).
+inline constexpr DWORD WS_EX_NOACTIVATE = 0x08000000;
 
 // ---- Class styles ----
 inline constexpr UINT CS_VREDRAW = 0x0001;
@@ -284,6 +286,13 @@ static_assert(sizeof(TRACKMOUSEEVENT) == 16);
 inline constexpr WPARAM WA_INACTIVE = 0;
 inline constexpr WPARAM WA_ACTIVE = 1;
 inline constexpr WPARAM WA_CLICKACTIVE = 2;
+
+// WM_MOUSEACTIVATE results: whether a press activates the window's top-level,
+// and whether the press itself is then dropped ("eaten").
+inline constexpr LRESULT MA_ACTIVATE = 1;
+inline constexpr LRESULT MA_ACTIVATEANDEAT = 2;
+inline constexpr LRESULT MA_NOACTIVATE = 3;
+inline constexpr LRESULT MA_NOACTIVATEANDEAT = 4;
 
 inline constexpr UINT PM_NOREMOVE = 0x0000;
 inline constexpr UINT PM_REMOVE = 0x0001;

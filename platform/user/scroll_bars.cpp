@@ -1,0 +1,142 @@
+// Scroll bars of WS_VSCROLL / WS_HSCROLL windows: their ranges and positions,
+// their layout, and presses on them (WM_VSCROLL / WM_HSCROLL to the window).
+
+#include <algorithm>
+
+#include "platform/host/host.h"
+#include "platform/user/scroll_geometry.h"
+#include "platform/user/wm_state.h"
+
+namespace user {
+
+namespace {
+
+constexpr int kMinThumb = 8;
+
+ScrollBarState* bar_of(Window* w, int bar) {
+    if (!w) return nullptr;
+    if (bar == SB_VERT) return &w->vscroll;
+    if (bar == SB_HORZ) return &w->hscroll;
+    return nullptr;
+}
+
+int max_pos(const ScrollBarState& s) {
+    int page = static_cast<int>(std::min<UINT>(s.page, 0x7FFFFFFF));
+    return std::max(s.min, s.max - std::max(page - 1, 0));
+}
+
+void redraw_frame(Window* w) {
+    RedrawWindow(w->self, nullptr, HRGN(), RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
+}  // namespace
+
+ScrollBarLayout layout_scroll_bar(const RECT& bar, bool vertical, const ScrollBarState& info) {
+    ScrollBarLayout l;
+    const int length = vertical ? bar.bottom - bar.top : bar.right - bar.left;
+    const int thickness = vertical ? bar.right - bar.left : bar.bottom - bar.top;
+    int arrow = std::min(thickness, length / 2);
+    auto part = [&](int from, int to) {
+        return vertical ? RECT{bar.left, bar.top + from, bar.right, bar.top + to}
+                        : RECT{bar.left + from, bar.top, bar.left + to, bar.bottom};
+    };
+    l.arrow_first = part(0, arrow);
+    l.arrow_last = part(length - arrow, length);
+    l.track = part(arrow, length - arrow);
+    const int track = length - 2 * arrow;
+    const long long range = static_cast<long long>(info.max) - info.min + 1;
+    if (range <= 1 || track < kMinThumb) return l;
+    int thumb = info.page ? static_cast<int>(std::min<long long>(track, track * static_cast<long long>(info.page) / range))
+                          : thickness;
+    thumb = std::clamp(thumb, std::min(kMinThumb, track), track);
+    const long long span = static_cast<long long>(max_pos(info)) - info.min;
+    const int offset = span > 0 ? static_cast<int>((track - thumb) * (static_cast<long long>(info.pos) - info.min) / span) : 0;
+    l.thumb = part(arrow + offset, arrow + offset + thumb);
+    l.has_thumb = info.page == 0 || static_cast<long long>(info.page) < range;
+    return l;
+}
+
+bool scroll_bar_press(Window* w, POINT screen, bool down) {
+    if (!down) return false;
+    RECT v, h;
+    scroll_bar_rects(w, &v, &h);
+    RECT wr = window_rect_on_screen(w);
+    POINT p{screen.x - wr.left, screen.y - wr.top};
+    bool vertical = PtInRect(&v, p) != FALSE;
+    if (!vertical && !PtInRect(&h, p)) return false;
+    const ScrollBarState& info = vertical ? w->vscroll : w->hscroll;
+    ScrollBarLayout l = layout_scroll_bar(vertical ? v : h, vertical, info);
+    int code;
+    if (PtInRect(&l.arrow_first, p)) code = SB_LINEUP;
+    else if (PtInRect(&l.arrow_last, p)) code = SB_LINEDOWN;
+    else if (l.has_thumb && PtInRect(&l.thumb, p)) code = SB_THUMBPOSITION;
+    else if (l.has_thumb && (vertical ? p.y < l.thumb.top : p.x < l.thumb.left)) code = SB_PAGEUP;
+    else code = SB_PAGEDOWN;
+    MSG m;
+    m.hwnd = w->self;
+    m.message = vertical ? WM_VSCROLL : WM_HSCROLL;
+    m.wParam = MAKEWPARAM(code, code == SB_THUMBPOSITION ? info.pos : 0);
+    m.lParam = 0;
+    m.time = static_cast<DWORD>(host::current().now_ms());
+    m.pt = screen;
+    state().input.push_back(m);
+    return true;
+}
+
+}  // namespace user
+
+using namespace user;
+
+int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* si, BOOL redraw) {
+    Window* w = find_window(hwnd);
+    ScrollBarState* s = bar_of(w, bar);
+    if (!s || !si) return 0;
+    if (si->fMask & SIF_RANGE) {
+        s->min = si->nMin;
+        s->max = std::max(si->nMin, si->nMax);
+    }
+    if (si->fMask & SIF_PAGE) s->page = si->nPage;
+    const long long range = static_cast<long long>(s->max) - s->min + 1;
+    if (static_cast<long long>(s->page) > range) s->page = static_cast<UINT>(range);
+    if (si->fMask & SIF_POS) s->pos = si->nPos;
+    s->pos = std::clamp(s->pos, s->min, max_pos(*s));
+    if (redraw) redraw_frame(w);
+    return s->pos;
+}
+
+BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* si) {
+    Window* w = find_window(hwnd);
+    ScrollBarState* s = bar_of(w, bar);
+    if (!s || !si) return FALSE;
+    if (si->fMask & SIF_RANGE) si->nMin = s->min, si->nMax = s->max;
+    if (si->fMask & SIF_PAGE) si->nPage = s->page;
+    if (si->fMask & SIF_POS) si->nPos = s->pos;
+    if (si->fMask & SIF_TRACKPOS) si->nTrackPos = s->track_pos;
+    return TRUE;
+}
+
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
+    ScrollBarState* s = bar_of(find_window(hwnd), bar);
+    if (!s) return 0;
+    int old = s->pos;
+    SCROLLINFO si;
+    si.fMask = SIF_POS;
+    si.nPos = pos;
+    SetScrollInfo(hwnd, bar, &si, redraw);
+    return old;
+}
+
+int GetScrollPos(HWND hwnd, int bar) {
+    ScrollBarState* s = bar_of(find_window(hwnd), bar);
+    return s ? s->pos : 0;
+}
+
+BOOL SetScrollRange(HWND hwnd, int bar, int min, int max, BOOL redraw) {
+    if (!bar_of(find_window(hwnd), bar)) return FALSE;
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE;
+    si.nMin = min;
+    si.nMax = max;
+    SetScrollInfo(hwnd, bar, &si, redraw);
+    return TRUE;
+}

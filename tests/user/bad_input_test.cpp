@@ -1,0 +1,121 @@
+// Dead handles and handle 0: every function returns its failure value and
+// changes nothing.
+
+#include <functional>
+#include <string>
+
+#include "tests/user/window_fixture.h"
+
+namespace usertest {
+namespace {
+
+struct Call {
+    const char* name;
+    std::function<bool(HWND)> fails;  // true when the call reported failure
+};
+
+const std::vector<Call>& calls() {
+    static const std::vector<Call> table = {
+        {"IsWindow", [](HWND h) { return !IsWindow(h); }},
+        {"DestroyWindow", [](HWND h) { return !DestroyWindow(h); }},
+        {"GetClassNameA", [](HWND h) { char b[8]; return GetClassNameA(h, b, 8) == 0; }},
+        {"GetWindowLongA", [](HWND h) { return GetWindowLongA(h, GWL_STYLE) == 0; }},
+        {"SetWindowLongA", [](HWND h) { return SetWindowLongA(h, GWL_USERDATA, 5) == 0; }},
+        {"SetPropA", [](HWND h) { return !SetPropA(h, "P", 1); }},
+        {"GetPropA", [](HWND h) { return GetPropA(h, "P") == 0; }},
+        {"RemovePropA", [](HWND h) { return RemovePropA(h, "P") == 0; }},
+        {"SendMessageA", [](HWND h) { return SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == 0; }},
+        {"PostMessageA", [](HWND h) { return !PostMessageA(h, WM_USER, 0, 0) || !h; }},
+        {"ShowWindow", [](HWND h) { return !ShowWindow(h, SW_SHOW); }},
+        {"IsWindowVisible", [](HWND h) { return !IsWindowVisible(h); }},
+        {"EnableWindow", [](HWND h) { return !EnableWindow(h, FALSE); }},
+        {"IsWindowEnabled", [](HWND h) { return !IsWindowEnabled(h); }},
+        {"GetWindowRect", [](HWND h) { RECT r; return !GetWindowRect(h, &r); }},
+        {"GetClientRect", [](HWND h) { RECT r; return !GetClientRect(h, &r); }},
+        {"ClientToScreen", [](HWND h) { POINT p{}; return !ClientToScreen(h, &p); }},
+        {"SetWindowPos", [](HWND h) { return !SetWindowPos(h, HWND(), 0, 0, 5, 5, SWP_NOZORDER); }},
+        {"MoveWindow", [](HWND h) { return !MoveWindow(h, 0, 0, 5, 5, TRUE); }},
+        {"InvalidateRect", [](HWND h) { return !InvalidateRect(h, nullptr, TRUE); }},
+        {"ValidateRect", [](HWND h) { return !ValidateRect(h, nullptr); }},
+        {"UpdateWindow", [](HWND h) { return !UpdateWindow(h); }},
+        {"GetWindowDC", [](HWND h) { return h ? !GetWindowDC(h) : true; }},
+        {"BeginPaint", [](HWND h) { PAINTSTRUCT ps; return !BeginPaint(h, &ps); }},
+        {"SetWindowRgn", [](HWND h) { return SetWindowRgn(h, HRGN(), TRUE) == 0; }},
+        {"GetWindowRgn", [](HWND h) { return GetWindowRgn(h, HRGN()) == RGN_ERROR; }},
+        {"KillTimer", [](HWND h) { return !h || !KillTimer(h, 1); }},
+        {"SetFocus", [](HWND h) { return !h || !SetFocus(h); }},
+        {"SetCapture", [](HWND h) { return !SetCapture(h); }},
+        {"SetActiveWindow", [](HWND h) { return !SetActiveWindow(h); }},
+        {"SetParent", [](HWND h) { return !SetParent(h, HWND()); }},
+        {"GetParent", [](HWND h) { return !GetParent(h); }},
+        {"GetWindow", [](HWND h) { return !GetWindow(h, GW_CHILD); }},
+        {"GetWindowTextA", [](HWND h) { char b[8] = "x"; return GetWindowTextA(h, b, 8) == 0 && b[0] == 0; }},
+        {"GetWindowTextLengthA", [](HWND h) { return GetWindowTextLengthA(h) == 0; }},
+        {"SetWindowTextA", [](HWND h) { return !SetWindowTextA(h, "x"); }},
+        {"GetDlgCtrlID", [](HWND h) { return GetDlgCtrlID(h) == 0; }},
+        {"GetDlgItem", [](HWND h) { return !GetDlgItem(h, 1); }},
+        {"SetScrollPos", [](HWND h) { return SetScrollPos(h, SB_VERT, 5, TRUE) == 0; }},
+        {"TrackMouseEvent", [](HWND h) {
+             TRACKMOUSEEVENT t;
+             t.dwFlags = TME_LEAVE;
+             t.hwndTrack = h;
+             return !TrackMouseEvent(&t);
+         }},
+    };
+    return table;
+}
+
+using BadInputTest = WindowTest;
+
+TEST_F(BadInputTest, DeadHandlesAndZeroFailAndChangeNothing) {
+    HWND top = top_level();
+    HWND dead = child(top, 0, 0, 10, 10);
+    DestroyWindow(dead);
+    HWND focus = GetFocus();
+    int windows = headless::window_count();
+    for (HWND h : {HWND(), dead}) {
+        for (const Call& c : calls()) {
+            EXPECT_TRUE(c.fails(h)) << c.name << " with " << (h ? "a dead handle" : "handle 0");
+        }
+    }
+    headless::pump();
+    EXPECT_EQ(GetFocus(), focus);
+    EXPECT_EQ(GetCapture(), HWND());
+    EXPECT_EQ(headless::window_count(), windows);
+}
+
+TEST_F(BadInputTest, NullPointersAndZeroSizesAreRefused) {
+    HWND top = top_level();
+    EXPECT_FALSE(GetWindowRect(top, nullptr));
+    EXPECT_FALSE(GetCursorPos(nullptr));
+    EXPECT_EQ(GetWindowTextA(top, nullptr, 5), 0);
+    char b[4] = "abc";
+    EXPECT_EQ(GetWindowTextA(top, b, 0), 0);
+    EXPECT_STREQ(b, "abc") << "a zero-sized buffer is not touched";
+    EXPECT_FALSE(EnumChildWindows(top, nullptr, 0));
+    EXPECT_FALSE(BeginPaint(top, nullptr));
+    EXPECT_FALSE(EndPaint(top, nullptr));
+    EXPECT_FALSE(TrackMouseEvent(nullptr));
+    EXPECT_FALSE(PeekMessageA(nullptr, HWND(), 0, 0, PM_REMOVE));
+    EXPECT_EQ(DispatchMessageA(nullptr), 0);
+    HWND tiny = CreateWindowExA(0, recorder_class(), "", WS_VISIBLE, 0, 0, 0, -5, HWND(), HMENU(), HINSTANCE(), nullptr);
+    ASSERT_TRUE(IsWindow(tiny)) << "a window of no size still exists";
+    RECT r;
+    GetClientRect(tiny, &r);
+    EXPECT_EQ(r.bottom, 0);
+    HDC dc = GetDC(tiny);
+    ReleaseDC(tiny, dc);
+    headless::pump();
+}
+
+TEST_F(BadInputTest, RegionsHandedToADeadWindowAreNotLeaked) {
+    int before = headless::gdi_object_count();
+    HWND top = top_level();
+    HWND c = child(top, 0, 0, 10, 10);
+    DestroyWindow(c);
+    EXPECT_EQ(SetWindowRgn(c, CreateRectRgn(0, 0, 5, 5), TRUE), 0);
+    EXPECT_EQ(headless::gdi_object_count(), before);
+}
+
+}  // namespace
+}  // namespace usertest
