@@ -80,9 +80,10 @@ TEST_F(SkinTest, DeadAndNullHandlesHaveNoClassAndAreOther) {
 }
 
 TEST_F(SkinTest, OverlongClassNameIsCutTo254AndMatchesNothing) {
-    // A push-button name followed by padding: cut to 254 characters it is
-    // neither the push-button name nor anything else in the table.
-    const std::string longName = "button" + std::string(294, 'x');
+    // The window manager takes class names of up to 255 characters; the engine
+    // reads at most 254 of them. A push-button name padded to the limit is cut
+    // to a name that is neither the push-button name nor anything else.
+    const std::string longName = "button" + std::string(249, 'x');
     skintest::EnsureClass(longName.c_str());
     HWND hwnd = MakeTopLevel(longName.c_str(), 10, 10);
     ASSERT_TRUE(hwnd);
@@ -90,11 +91,18 @@ TEST_F(SkinTest, OverlongClassNameIsCutTo254AndMatchesNothing) {
     EXPECT_EQ(mSkinner::GetControlFamily(hwnd), ControlFamily::Other);
 
     // A grid's name stays a grid however long: only its beginning counts.
-    const std::string longGrid = "ApexGrid" + std::string(292, 'y');
+    const std::string longGrid = "ApexGrid" + std::string(247, 'y');
     skintest::EnsureClass(longGrid.c_str());
     HWND grid = MakeTopLevel(longGrid.c_str(), 10, 10);
     ASSERT_TRUE(grid);
     EXPECT_EQ(mSkinner::GetControlFamily(grid), ControlFamily::Grid);
+
+    // Longer names never name a window at all.
+    const std::string tooLong(300, 'z');
+    WNDCLASSA wc;
+    wc.lpfnWndProc = &skintest::RecordingProc;
+    wc.lpszClassName = tooLong.c_str();
+    EXPECT_EQ(RegisterClassA(&wc), 0);
 }
 
 }  // namespace
