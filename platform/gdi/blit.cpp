@@ -1,4 +1,4 @@
-// BitBlt, StretchBlt, PatBlt, AlphaBlend, and the shared fill helpers.
+// BitBlt, StretchBlt, PatBlt and AlphaBlend.
 //
 // Every operation runs the same way: open the destination (and source), turn
 // the rectangles into surface coordinates, clip once (clip.h), then hand each
@@ -121,15 +121,30 @@ void copy_rect(const Target& dst, const Target& src, std::int64_t x, std::int64_
                    src.surface->height, &cb))
         return;
     const int dx = cb.src.x - cb.dst.left, dy = cb.src.y - cb.dst.top;
+    const SourceFormat format = format_between(src, dst);
+    const Region& clip = dc_clip(dst.dc);
+    // Whole rows of equally wide surfaces, unclipped: one block move (memmove
+    // also gets an overlapping copy within one surface right). Composing in a
+    // scratch bitmap and copying it back is exactly this case.
+    const int width = dst.surface->width;
+    if (op.plain_copy() && format.convert == SourceFormat::Convert::None && src.surface->width == width &&
+        cb.dst.left == 0 && cb.dst.right == width && dx == 0 && clip.complexity() == SIMPLEREGION) {
+        const RECT c = clip.bounds();
+        if (c.left <= 0 && c.right >= width && c.top <= cb.dst.top && c.bottom >= cb.dst.bottom) {
+            std::memmove(dst.surface->row(cb.dst.top), src.surface->row(cb.src.y),
+                         static_cast<std::size_t>(cb.dst.bottom - cb.dst.top) * width * sizeof(std::uint32_t));
+            add_damage(dst, cb.dst);
+            return;
+        }
+    }
     const RECT src_rect{cb.src.x, cb.src.y, cb.src.x + (cb.dst.right - cb.dst.left),
                         cb.src.y + (cb.dst.bottom - cb.dst.top)};
     std::vector<std::uint32_t> copy;
     SourceView view = src.surface == dst.surface && overlaps(src_rect, cb.dst) ? snapshot(*src.surface, src_rect, copy)
                                                                              : view_of(*src.surface);
-    const SourceFormat format = format_between(src, dst);
     static std::vector<std::uint32_t> scratch;  // reused: one thread, blits never nest
     if (format.convert != SourceFormat::Convert::None) scratch.resize(static_cast<std::size_t>(cb.dst.right - cb.dst.left));
-    RECT box = for_each_span(dc_clip(dst.dc), cb.dst, [&](int row, int x0, int x1, bool) {
+    RECT box = for_each_span(clip, cb.dst, [&](int row, int x0, int x1, bool) {
         const int n = x1 - x0;
         op.run(dst.surface->row(row) + x0, format.apply(view.at(x0 + dx, row + dy), n, scratch.data()), n);
     });
@@ -228,45 +243,6 @@ BOOL blit(HDC hdst, int x, int y, int w, int h, HDC hsrc, int xs, int ys, int ws
 }
 
 }  // namespace
-
-bool open_target(HDC hdc, Target* out) {
-    DcObject* dc = find_dc(hdc);
-    Surface* s = dc_target(dc);
-    if (!s) return false;
-    *out = Target{dc, s, dc_offset(dc)};
-    return true;
-}
-
-std::uint32_t pixel_for(const Surface& surface, COLORREF color) {
-    if (!surface.monochrome) return pixel_from_colorref(color);
-    const unsigned luma = GetRValue(color) * 299u + GetGValue(color) * 587u + GetBValue(color) * 114u;
-    return luma >= 127500u ? 0xFFFFFFu : 0u;
-}
-
-RECT to_surface(const Target& t, LONG left, LONG top, LONG right, LONG bottom) {
-    return RECT{saturate(std::int64_t{left} + t.offset.x), saturate(std::int64_t{top} + t.offset.y),
-                saturate(std::int64_t{right} + t.offset.x), saturate(std::int64_t{bottom} + t.offset.y)};
-}
-
-void paint_rect(const Target& t, const RECT& r, std::uint8_t rop, std::uint32_t pattern) {
-    const RECT in{std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0), std::min<LONG>(r.right, t.surface->width),
-                  std::min<LONG>(r.bottom, t.surface->height)};
-    if (in.left >= in.right || in.top >= in.bottom) return;
-    const pixel::RopSpan span = pixel::rop_span_for(rop);
-    RECT box = for_each_span(dc_clip(t.dc), in, [&](int row, int x0, int x1, bool) {
-        span(t.surface->row(row) + x0, nullptr, pattern, x1 - x0, rop);
-    });
-    add_damage(t, box);
-}
-
-void paint_area(const Target& t, const Region& area, std::uint8_t rop, std::uint32_t pattern) {
-    const Region visible = dc_clip(t.dc).intersected(area);
-    const pixel::RopSpan span = pixel::rop_span_for(rop);
-    RECT box = for_each_span(visible, visible.bounds(), [&](int row, int x0, int x1, bool) {
-        span(t.surface->row(row) + x0, nullptr, pattern, x1 - x0, rop);
-    });
-    add_damage(t, box);
-}
 
 }  // namespace gdi
 

@@ -1,7 +1,9 @@
 // Device contexts: display, memory and window DCs, their attributes, SaveDC /
 // RestoreDC, and the hooks the window manager and the text engine use.
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <iterator>
 #include <cstring>
 
@@ -88,8 +90,14 @@ const Region& dc_clip(DcObject* dc) {
     return dc->effective_clip;
 }
 
+// Kept within +-2^30, like region coordinates, so that an absurd viewport origin
+// cannot overflow anything computed from it.
 POINT dc_offset(const DcObject* dc) {
-    return POINT{dc->origin.x + dc->state.viewport.x, dc->origin.y + dc->state.viewport.y};
+    static constexpr std::int64_t kFar = std::int64_t{1} << 30;
+    auto sum = [](LONG a, LONG b) {
+        return static_cast<LONG>(std::clamp<std::int64_t>(std::int64_t{a} + b, -kFar, kFar));
+    };
+    return POINT{sum(dc->origin.x, dc->state.viewport.x), sum(dc->origin.y, dc->state.viewport.y)};
 }
 
 HDC create_window_dc(SurfacePtr surface, POINT origin, const Region& visible, HWND owner) {

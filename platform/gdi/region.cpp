@@ -36,7 +36,7 @@ void combine_spans(const Spans& a, const Spans& b, Op op, Spans& out) {
 
 template <class Op>
 void combine(const std::vector<Region::Band>& a, const std::vector<Region::Band>& b, Op op,
-               std::vector<Region::Band>& out) {
+             std::vector<Region::Band>& out) {
     std::vector<int> ys;
     ys.reserve((a.size() + b.size()) * 2);
     for (const auto& band : a) ys.insert(ys.end(), {band.top, band.bottom});
@@ -180,6 +180,11 @@ Region Region::united(const Region& o) const {
 Region Region::intersected(const Region& o) const {
     Region r;
     if (bands_.empty() || o.bands_.empty()) return r;
+    if (complexity() == SIMPLEREGION && o.complexity() == SIMPLEREGION) {  // the common case: two rectangles
+        const RECT a = bounds(), b = o.bounds();
+        return Region(RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                           std::min(a.bottom, b.bottom)});
+    }
     combine(bands_, o.bands_, [](bool a, bool b) { return a && b; }, r.bands_);
     return r;
 }

@@ -73,6 +73,7 @@ void reset_window_manager() {
     std::fill(std::begin(s.key_down), std::end(s.key_down), 0);
     std::fill(std::begin(s.key_toggled), std::end(s.key_toggled), 0);
     s.buttons_down = 0;
+    scroll_bar_cancel();
     s.last_press_valid = false;
     release_screen_dcs();
     unregister_all_classes();

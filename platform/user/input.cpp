@@ -104,12 +104,6 @@ void check_leave() {
     post_leave(s.leave.hwnd);
 }
 
-struct ScrollPress {
-    HWND hwnd;
-    UINT message = 0;
-};
-ScrollPress scroll_press;
-
 }  // namespace
 
 void cancel_tracking_of(HWND h) {
@@ -120,6 +114,7 @@ void input_mouse_move(POINT screen) {
     State& s = state();
     s.cursor = screen;
     check_leave();
+    if (scroll_bar_drag(screen)) return;  // the bar has the mouse while it is held
     Window* target = find_window(s.capture);
     if (!target) {
         target = hit(screen, false);
@@ -143,11 +138,7 @@ void input_mouse_button(POINT screen, int button, bool down) {
     s.key_down[kVk[button]] = down ? 1 : 0;
     check_leave();
 
-    if (!down && scroll_press.hwnd) {
-        if (Window* sw = find_window(scroll_press.hwnd)) queue_input(sw, scroll_press.message, SB_ENDSCROLL, 0);
-        scroll_press = ScrollPress{};
-        return;
-    }
+    if (!down && button == 0 && scroll_bar_release(screen)) return;
 
     Window* target = find_window(s.capture);
     if (!target) {
@@ -178,11 +169,7 @@ void input_mouse_button(POINT screen, int button, bool down) {
         if (!(target = find_window(target_handle))) return;
         if (!s.capture && button == 0 && (target->style & (WS_VSCROLL | WS_HSCROLL))) {
             LRESULT part = nonclient_hit_test(target, screen);
-            if (part == HTVSCROLL || part == HTHSCROLL) {
-                scroll_press = ScrollPress{target_handle, part == HTVSCROLL ? WM_VSCROLL : WM_HSCROLL};
-                scroll_bar_press(target, screen, true);
-                return;
-            }
+            if ((part == HTVSCROLL || part == HTHSCROLL) && scroll_bar_press(target, screen)) return;
         }
     }
 

@@ -172,19 +172,23 @@ LRESULT DispatchMessageA(const MSG* msg) {
     if (msg->message == WM_TIMER && msg->lParam) {
         // Only a callback that belongs to a live timer is ever called.
         if (!is_live_timer_proc(msg->hwnd, msg->wParam, msg->lParam)) return 0;
+        ++s.dispatch_depth;
         reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
+        --s.dispatch_depth;
         notify_damage();
         return 0;
     }
     Window* w = find_window(msg->hwnd);
     if (!w) return 0;
     LRESULT result = 0;
+    ++s.dispatch_depth;
     if (msg->message == WM_PAINT) {
         paint_now(w, true);
     } else {
         s.next_delivery_posted = true;
         result = deliver(w, msg->message, msg->wParam, msg->lParam);
     }
+    --s.dispatch_depth;
     notify_damage();
     return result;
 }

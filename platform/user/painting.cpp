@@ -152,6 +152,8 @@ void paint_now(Window* w, bool from_queue) {
 }
 
 void notify_damage() {
+    // The host hears of drawing once per dispatched message, when it returns.
+    if (state().dispatch_depth > 0) return;
     for (HWND t : std::vector<HWND>(state().top_levels)) {
         Window* w = find_window(t);
         if (w && w->surface && w->surface->damage.left < w->surface->damage.right &&
@@ -250,7 +252,6 @@ BOOL UpdateWindow(HWND hwnd) {
     Window* w = find_window(hwnd);
     if (!w) return FALSE;
     update_tree(w, true);
-    notify_damage();
     return TRUE;
 }
 
@@ -289,7 +290,6 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rc, HRGN rgn, UINT flags) {
     }
     if (flags & RDW_UPDATENOW) {
         update_tree(w, children);
-        notify_damage();
     }
     return TRUE;
 }
@@ -357,7 +357,6 @@ int ReleaseDC(HWND hwnd, HDC hdc) {
     if (it == owner->dcs.end()) return 0;
     owner->dcs.erase(it);
     DeleteDC(hdc);
-    notify_damage();
     return 1;
 }
 

@@ -56,32 +56,110 @@ ScrollBarLayout layout_scroll_bar(const RECT& bar, bool vertical, const ScrollBa
     return l;
 }
 
-bool scroll_bar_press(Window* w, POINT screen, bool down) {
-    if (!down) return false;
-    RECT v, h;
-    scroll_bar_rects(w, &v, &h);
-    RECT wr = window_rect_on_screen(w);
-    POINT p{screen.x - wr.left, screen.y - wr.top};
-    bool vertical = PtInRect(&v, p) != FALSE;
-    if (!vertical && !PtInRect(&h, p)) return false;
-    const ScrollBarState& info = vertical ? w->vscroll : w->hscroll;
-    ScrollBarLayout l = layout_scroll_bar(vertical ? v : h, vertical, info);
-    int code;
-    if (PtInRect(&l.arrow_first, p)) code = SB_LINEUP;
-    else if (PtInRect(&l.arrow_last, p)) code = SB_LINEDOWN;
-    else if (l.has_thumb && PtInRect(&l.thumb, p)) code = SB_THUMBPOSITION;
-    else if (l.has_thumb && (vertical ? p.y < l.thumb.top : p.x < l.thumb.left)) code = SB_PAGEUP;
-    else code = SB_PAGEDOWN;
+namespace {
+
+// The press held on a scroll bar.
+struct BarPress {
+    HWND hwnd;
+    bool vertical = false;
+    bool thumb = false;
+    int grab = 0;  // where in the thumb it was taken, along the bar
+};
+BarPress held;
+
+void queue_scroll(Window* w, bool vertical, int code, int pos, POINT screen) {
     MSG m;
     m.hwnd = w->self;
     m.message = vertical ? WM_VSCROLL : WM_HSCROLL;
-    m.wParam = MAKEWPARAM(code, code == SB_THUMBPOSITION ? info.pos : 0);
+    m.wParam = MAKEWPARAM(code, pos);
     m.lParam = 0;
     m.time = static_cast<DWORD>(host::current().now_ms());
     m.pt = screen;
     state().input.push_back(m);
+}
+
+struct BarGeometry {
+    RECT bar;  // window coordinates
+    ScrollBarLayout layout;
+    POINT point;  // the screen point in window coordinates
+};
+
+bool geometry_of(Window* w, bool vertical, POINT screen, BarGeometry* g) {
+    RECT v, h;
+    scroll_bar_rects(w, &v, &h);
+    g->bar = vertical ? v : h;
+    if (g->bar.left >= g->bar.right || g->bar.top >= g->bar.bottom) return false;
+    g->layout = layout_scroll_bar(g->bar, vertical, vertical ? w->vscroll : w->hscroll);
+    RECT wr = window_rect_on_screen(w);
+    g->point = POINT{screen.x - wr.left, screen.y - wr.top};
     return true;
 }
+
+}  // namespace
+
+bool scroll_bar_press(Window* w, POINT screen) {
+    BarGeometry g;
+    bool vertical = geometry_of(w, true, screen, &g) && PtInRect(&g.bar, g.point);
+    if (!vertical && !(geometry_of(w, false, screen, &g) && PtInRect(&g.bar, g.point))) return false;
+    ScrollBarState& info = vertical ? w->vscroll : w->hscroll;
+    const ScrollBarLayout& l = g.layout;
+    held = BarPress{w->self, vertical, false, 0};
+    const POINT p = g.point;
+    int code;
+    if (PtInRect(&l.arrow_first, p)) code = SB_LINEUP;
+    else if (PtInRect(&l.arrow_last, p)) code = SB_LINEDOWN;
+    else if (l.has_thumb && PtInRect(&l.thumb, p)) code = SB_THUMBTRACK;
+    else if (l.has_thumb && (vertical ? p.y < l.thumb.top : p.x < l.thumb.left)) code = SB_PAGEUP;
+    else code = SB_PAGEDOWN;
+    if (code == SB_THUMBTRACK) {
+        held.thumb = true;
+        held.grab = vertical ? p.y - l.thumb.top : p.x - l.thumb.left;
+        info.track_pos = info.pos;
+    }
+    queue_scroll(w, vertical, code, code == SB_THUMBTRACK ? info.pos : 0, screen);
+    return true;
+}
+
+bool scroll_bar_drag(POINT screen) {
+    if (!held.hwnd) return false;
+    Window* w = find_window(held.hwnd);
+    BarGeometry g;
+    if (!w || !geometry_of(w, held.vertical, screen, &g)) {
+        held = BarPress{};
+        return false;
+    }
+    if (!held.thumb) return true;
+    ScrollBarState& info = held.vertical ? w->vscroll : w->hscroll;
+    const ScrollBarLayout& l = g.layout;
+    const int track_start = held.vertical ? l.track.top : l.track.left;
+    const int track_length = held.vertical ? l.track.bottom - l.track.top : l.track.right - l.track.left;
+    const int thumb_length = held.vertical ? l.thumb.bottom - l.thumb.top : l.thumb.right - l.thumb.left;
+    const int free_length = track_length - thumb_length;
+    const int along = (held.vertical ? g.point.y : g.point.x) - track_start - held.grab;
+    const long long span = static_cast<long long>(max_pos(info)) - info.min;
+    int pos = info.min;
+    if (free_length > 0) pos = static_cast<int>(info.min + std::clamp(along, 0, free_length) * span / free_length);
+    if (pos != info.track_pos) {
+        info.track_pos = pos;
+        queue_scroll(w, held.vertical, SB_THUMBTRACK, pos, screen);
+    }
+    return true;
+}
+
+bool scroll_bar_release(POINT screen) {
+    if (!held.hwnd) return false;
+    BarPress ended = held;
+    held = BarPress{};
+    Window* w = find_window(ended.hwnd);
+    if (!w) return true;
+    if (ended.thumb) {
+        queue_scroll(w, ended.vertical, SB_THUMBPOSITION, (ended.vertical ? w->vscroll : w->hscroll).track_pos, screen);
+    }
+    queue_scroll(w, ended.vertical, SB_ENDSCROLL, 0, screen);
+    return true;
+}
+
+void scroll_bar_cancel() { held = BarPress{}; }
 
 }  // namespace user
 

@@ -147,6 +147,7 @@ struct State {
     // Whether the delivery about to start, and the one running, came from the queue.
     bool next_delivery_posted = false;
     bool current_delivery_posted = false;
+    int dispatch_depth = 0;  // DispatchMessageA calls running
 };
 
 State& state();
@@ -199,8 +200,13 @@ RECT nonclient_client_rect(const Window* w, const RECT& window_rect);  // parent
 bool has_own_frame(const Window* w);
 void paint_nonclient(Window* w, HDC hdc);
 LRESULT nonclient_hit_test(Window* w, POINT screen);
-// A press in a scroll bar of w (screen position): sends the scroll message.
-bool scroll_bar_press(Window* w, POINT screen, bool down);
+// Presses on the scroll bars of w (screen positions). A press on an arrow or the
+// track queues its scroll message; a press on the thumb starts a drag that
+// queues SB_THUMBTRACK as the mouse moves; the release ends with SB_ENDSCROLL.
+bool scroll_bar_press(Window* w, POINT screen);
+bool scroll_bar_drag(POINT screen);     // true while a press on a bar is held
+bool scroll_bar_release(POINT screen);  // true when it ended one
+void scroll_bar_cancel();
 
 // DCs (painting.cpp).
 HDC make_window_dc(Window* w, bool client_only, const gdi::Region* limit);

@@ -104,6 +104,37 @@ TEST_F(BlitTest, OverlappingCopiesWithinOneSurfaceAreCorrect) {
     }
 }
 
+// Copies of whole rows between equally wide surfaces move one block; they must
+// still get overlaps and clips right.
+TEST_F(BlitTest, WholeRowCopiesHonourOverlapAndClip) {
+    MemorySurface s(5, 8);
+    s.fill(pattern_color);
+    ASSERT_TRUE(BitBlt(s.dc, 0, 2, 5, 6, s.dc, 0, 0, SRCCOPY));
+    for (int y = 2; y < 8; ++y)
+        for (int x = 0; x < 5; ++x) ASSERT_TRUE(PixelIs(s.dc, x, y, pattern_color(x, y - 2)));
+    s.fill(pattern_color);
+    ASSERT_TRUE(BitBlt(s.dc, 0, 0, 5, 6, s.dc, 0, 2, SRCCOPY));
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 5; ++x) ASSERT_TRUE(PixelIs(s.dc, x, y, pattern_color(x, y + 2)));
+
+    MemorySurface src(5, 4), dst(5, 4);
+    src.fill(pattern_color);
+    struct Clip {
+        RECT r;
+    } clips[] = {{{0, 1, 5, 3}}, {{1, 0, 5, 4}}, {{0, 0, 4, 4}}};
+    for (auto c : clips) {
+        dst.fill(RGB(0, 0, 0));
+        SelectClipRgn(dst.dc, HRGN());
+        IntersectClipRect(dst.dc, c.r.left, c.r.top, c.r.right, c.r.bottom);
+        ASSERT_TRUE(BitBlt(dst.dc, 0, 0, 5, 4, src.dc, 0, 0, SRCCOPY));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const bool inside = x >= c.r.left && x < c.r.right && y >= c.r.top && y < c.r.bottom;
+                ASSERT_EQ(dst.at(x, y), inside ? pattern_color(x, y) : RGB(0, 0, 0)) << "(" << x << ", " << y << ")";
+            }
+    }
+}
+
 TEST_F(BlitTest, ColourToMonochromeMakesTheSourceBackgroundWhite) {
     MemorySurface src(4, 1), mono(4, 1, true);
     const COLORREF key = RGB(255, 0, 255);

@@ -96,6 +96,16 @@ TEST_F(DcStateTest, ViewportOriginMovesDrawing) {
     EXPECT_EQ(GetPixel(s.dc, 0, 0), CLR_INVALID);
     EXPECT_EQ(GetPixel(s.dc, -2, -3), RGB(0, 0, 0)) << "device (0, 0)";
     DeleteObject(device);
+    // Absurd origins draw nothing and overflow nothing.
+    for (int far : {INT32_MAX, INT32_MIN}) {
+        SetViewportOrgEx(s.dc, far, far, nullptr);
+        RECT all{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+        FillRect(s.dc, &all, HBRUSH(GetStockObject(WHITE_BRUSH)));
+        GetClipBox(s.dc, &box);
+        IntersectClipRect(s.dc, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+        SetPixel(s.dc, 0, 0, 0);
+    }
+    EXPECT_EQ(s.at(2, 3), RGB(1, 2, 3));
 }
 
 TEST_F(DcStateTest, ClipCallsCombineAndEveryDrawingCallHonoursThem) {

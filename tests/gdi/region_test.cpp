@@ -22,23 +22,31 @@ std::string picture(const Region& r, int w, int h) {
 }
 
 TEST(RegionShape, BooleanOperationsAgreeWithPointMembership) {
-    const Region a = Region::rect(0, 0, 6, 4).united(Region::rect(8, 2, 10, 7));
-    const Region b = Region::rect(3, 1, 9, 6);
-    struct Case {
-        const char* name;
-        Region result;
-        bool (*expect)(bool, bool);
-    } cases[] = {
-        {"and", a.intersected(b), [](bool p, bool q) { return p && q; }},
-        {"or", a.united(b), [](bool p, bool q) { return p || q; }},
-        {"xor", a.xored(b), [](bool p, bool q) { return p != q; }},
-        {"diff", a.subtracted(b), [](bool p, bool q) { return p && !q; }},
+    struct Pair {
+        Region a, b;
+    } pairs[] = {
+        {Region::rect(0, 0, 6, 4).united(Region::rect(8, 2, 10, 7)), Region::rect(3, 1, 9, 6)},
+        {Region::rect(0, 0, 6, 4), Region::rect(3, 1, 9, 6)},   // two rectangles
+        {Region::rect(0, 0, 3, 3), Region::rect(5, 5, 9, 6)},   // apart
+        {Region::ellipse(0, 0, 9, 7), Region::round_rect(2, 1, 11, 8, 5, 5)},
     };
-    for (const auto& c : cases)
-        for (int y = -1; y < 9; ++y)
-            for (int x = -1; x < 12; ++x)
-                ASSERT_EQ(c.result.contains(x, y), c.expect(a.contains(x, y), b.contains(x, y)))
-                    << c.name << " at (" << x << ", " << y << ")";
+    for (const auto& [a, b] : pairs) {
+        struct Case {
+            const char* name;
+            Region result;
+            bool (*expect)(bool, bool);
+        } cases[] = {
+            {"and", a.intersected(b), [](bool p, bool q) { return p && q; }},
+            {"or", a.united(b), [](bool p, bool q) { return p || q; }},
+            {"xor", a.xored(b), [](bool p, bool q) { return p != q; }},
+            {"diff", a.subtracted(b), [](bool p, bool q) { return p && !q; }},
+        };
+        for (const auto& c : cases)
+            for (int y = -1; y < 10; ++y)
+                for (int x = -1; x < 12; ++x)
+                    ASSERT_EQ(c.result.contains(x, y), c.expect(a.contains(x, y), b.contains(x, y)))
+                        << c.name << " at (" << x << ", " << y << ")";
+    }
 }
 
 TEST(RegionShape, ResultsAreCanonicalSoEqualShapesCompareEqual) {

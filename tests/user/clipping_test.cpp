@@ -1,6 +1,9 @@
 // What windows show on their top-level's screen surface: every DC is clipped
 // to the visible part of its window.
 
+#include <cstdio>
+#include <string>
+
 #include "tests/user/window_fixture.h"
 
 namespace usertest {
@@ -132,6 +135,62 @@ TEST_F(ClippingTest, ResizingATopLevelWindowReplacesItsSurface) {
     MoveWindow(top, 0, 0, 120, 90, TRUE);
     headless::pump();
     EXPECT_TRUE(ScreenPixelIs(top, 119, 89, GetSysColor(COLOR_BTNFACE))) << "the new part was painted";
+}
+
+}  // namespace
+}  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(WindowTest, SnapshotsWriteWhatTheSurfaceShows) {
+    HWND top = top_level(0, 0, 40, 30);
+    headless::pump();
+    const std::string path = output_path("user_snapshot.png");
+    std::remove(path.c_str());
+    EXPECT_TRUE(headless::save_png(top, path));
+    FILE* f = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    unsigned char magic[4] = {};
+    EXPECT_EQ(std::fread(magic, 1, 4, f), 4u);
+    std::fclose(f);
+    EXPECT_EQ(magic[1], 'P');
+    HDC dc = GetDC(top);
+    EXPECT_TRUE(headless::save_dc_png(dc, path)) << "a window DC shows its top-level's surface";
+    ReleaseDC(top, dc);
+    EXPECT_FALSE(headless::save_png(HWND(), path));
+    EXPECT_FALSE(headless::save_dc_png(HDC(), path));
+    EXPECT_FALSE(headless::save_bitmap_png(HBITMAP(), path));
+    EXPECT_FALSE(headless::save_png(top, "/nonexistent-dir/x.png"));
+}
+
+}  // namespace
+}  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovered) {
+    WNDCLASSA wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hbrBackground = HBRUSH(static_cast<std::uint32_t>(COLOR_WINDOW + 1));
+    wc.lpszClassName = "WhiteBox";
+    RegisterClassA(&wc);
+    HWND top = top_level(0, 0, 100, 100);
+    HWND box = CreateWindowExA(0, "WhiteBox", "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, top, HMENU(), HINSTANCE(),
+                               nullptr);
+    headless::pump();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), white = GetSysColor(COLOR_WINDOW);
+    ASSERT_TRUE(ScreenPixelIs(top, 15, 15, white));
+    MoveWindow(box, 50, 50, 20, 20, TRUE);
+    headless::pump();
+    EXPECT_TRUE(ScreenPixelIs(top, 15, 15, face)) << "the parent repainted the old place";
+    EXPECT_TRUE(ScreenPixelIs(top, 55, 55, white));
+    ShowWindow(box, SW_HIDE);
+    headless::pump();
+    EXPECT_TRUE(ScreenPixelIs(top, 55, 55, face)) << "hiding uncovers too";
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
 }
 
 }  // namespace

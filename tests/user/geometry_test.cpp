@@ -1,5 +1,8 @@
 // Moving, sizing, showing and the non-client area.
 
+#include <string>
+#include <vector>
+
 #include "tests/user/window_fixture.h"
 
 namespace usertest {
@@ -99,13 +102,14 @@ TEST_P(FrameTest, NonClientAreaLeavesThisClientRectangle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, FrameTest,
-                         ::testing::Values(FrameCase{"plain", 0, 0, {0, 0, 100, 80}},
-                                           FrameCase{"border", WS_BORDER, 0, {1, 1, 99, 79}},
-                                           FrameCase{"client edge", 0, WS_EX_CLIENTEDGE, {2, 2, 98, 78}},
-                                           FrameCase{"both", WS_BORDER, WS_EX_CLIENTEDGE, {3, 3, 97, 77}},
-                                           FrameCase{"vertical bar", WS_VSCROLL, 0, {0, 0, 83, 80}},
-                                           FrameCase{"both bars and edge", WS_VSCROLL | WS_HSCROLL,
-                                                     WS_EX_CLIENTEDGE, {2, 2, 81, 61}}));
+                         ::testing::Values(FrameCase{"Plain", 0, 0, {0, 0, 100, 80}},
+                                           FrameCase{"Border", WS_BORDER, 0, {1, 1, 99, 79}},
+                                           FrameCase{"ClientEdge", 0, WS_EX_CLIENTEDGE, {2, 2, 98, 78}},
+                                           FrameCase{"BorderAndClientEdge", WS_BORDER, WS_EX_CLIENTEDGE, {3, 3, 97, 77}},
+                                           FrameCase{"VerticalBar", WS_VSCROLL, 0, {0, 0, 83, 80}},
+                                           FrameCase{"BothBarsAndEdge", WS_VSCROLL | WS_HSCROLL,
+                                                     WS_EX_CLIENTEDGE, {2, 2, 81, 61}}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(GeometryTest, TopLevelWindowsHaveNoFrameOfOurs) {
     HWND top = top_level(0, 0, 200, 100, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
@@ -148,6 +152,22 @@ TEST_F(GeometryTest, ScrollBarsKeepRangeAndPositionAndReportClicks) {
         {WM_VSCROLL, posted | wparam, SB_ENDSCROLL},
     }));
     EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 17);
+
+    // The thumb (8 pixels at y 29..36 for position 20) follows a drag, clamped to the track.
+    log.only({WM_VSCROLL, WM_MOUSEMOVE});
+    log.clear();
+    headless::mouse_down(91, 30);
+    headless::mouse_move(91, 59);
+    headless::mouse_move(91, 200);
+    headless::mouse_up(91, 200);
+    EXPECT_TRUE(log.matches({
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBTRACK, 20)},
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBTRACK, 63)},
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBTRACK, 90)},
+        {WM_VSCROLL, posted | wparam, MAKEWPARAM(SB_THUMBPOSITION, 90)},
+        {WM_VSCROLL, posted | wparam, SB_ENDSCROLL},
+    })) << "no WM_MOUSEMOVE while the bar holds the mouse";
+    EXPECT_EQ(GetScrollPos(c, SB_VERT), 20) << "the window moves the position itself";
 }
 
 TEST(SystemMetrics, TableValues) {

@@ -1,6 +1,7 @@
 // Classes, creation and destruction.
 
 #include <cstring>
+#include <string>
 
 #include "tests/user/window_fixture.h"
 
@@ -165,8 +166,9 @@ TEST_P(CreationFailure, FailsCleanly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Handlers, CreationFailure,
-                         ::testing::Values(FailingCreation{"NCCREATE returns 0", WM_NCCREATE, 0},
-                                           FailingCreation{"CREATE returns -1", WM_CREATE, -1}));
+                         ::testing::Values(FailingCreation{"NcCreateReturns0", WM_NCCREATE, 0},
+                                           FailingCreation{"CreateReturnsMinus1", WM_CREATE, -1}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(WindowTest, ChildWithoutParentAndUnknownClassFail) {
     EXPECT_FALSE(CreateWindowExA(0, recorder_class(), "", WS_CHILD, 0, 0, 1, 1, HWND(), HMENU(), HINSTANCE(), nullptr));
