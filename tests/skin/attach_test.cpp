@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/headless.h"
@@ -75,7 +76,23 @@ TEST_F(SkinTest, PlainPushButtonGetsFacesOwnerDrawAndRoundedRegion) {
     HWND form = MakeTopLevel("Form", 200, 100);
     HWND button = MakeChild(form, "ThunderCommandButton", "Go", 10, 10, 49, 25, BS_DEFPUSHBUTTON);
     const int objectsBefore = headless::gdi_object_count();
+    skintest::MessageLog().clear();
     ASSERT_EQ(mSkinner::SkinWindow(button), 1);
+
+    // What the button's own procedure hears from the attach, in order: a font
+    // request per face, the owner-draw switch with redraw, then the frame paint
+    // passed on by the router.
+    std::vector<std::tuple<UINT, WPARAM, LPARAM>> engineMessages;
+    for (const skintest::LoggedMessage& m : skintest::MessageLog()) {
+        if (m.hwnd == button && (m.msg == WM_GETFONT || m.msg == BM_SETSTYLE || m.msg == WM_NCPAINT)) {
+            engineMessages.emplace_back(m.msg, m.wParam, m.lParam);
+        }
+    }
+    const std::vector<std::tuple<UINT, WPARAM, LPARAM>> expected = {
+        {WM_GETFONT, 0, 0}, {WM_GETFONT, 0, 0}, {WM_GETFONT, 0, 0},  {WM_GETFONT, 0, 0},
+        {BM_SETSTYLE, BS_OWNERDRAW, -1}, {WM_NCPAINT, 1, 0},
+    };
+    EXPECT_EQ(engineMessages, expected);
 
     EXPECT_EQ(GetPropA(button, "OLDSTYLE"), WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON);
     EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
