@@ -80,6 +80,10 @@ def main():
             time.sleep(0.3)
         print(f"median of {len(times)}: {statistics.median(times) * 1000:.0f} ms "
               f"(min {min(times) * 1000:.0f}, max {max(times) * 1000:.0f})")
+        # Start-up is mostly loading and initialising libraries: it stretches with
+        # whatever else the machine is doing, so say how busy it was.
+        with open("/proc/loadavg") as f:
+            print(f"load average during the runs: {f.read().split()[0]} on {os.cpu_count()} CPUs")
         for idle in idles:
             print(f"idle window CPU over {args.idle_seconds:.0f} s: {idle * 100:.2f} %")
     finally:
