@@ -171,6 +171,16 @@ def check_browsing(args, checks, display, screen, start_address):
         checks.expect(bool(typed) and typed[0] == expected,
                       f"Command2 sends the typed address escaped: {typed[0] if typed else '(none)'!r}")
 
+        # The edit box's copy and paste go through the desktop clipboard.
+        before = len(gateway_requests(gateway))
+        run.click(TEXT2)  # the go button took the focus
+        x11session.xdotool(display, "key", "--delay", "20", "ctrl+a", "ctrl+c", "End", "ctrl+v")
+        run.click(COMMAND2)
+        pasted = x11session.wait_for(lambda: gateway_requests(gateway)[before:], 10)
+        doubled = "http://wap.example.test/a%20b%26c=1" * 2
+        checks.expect(bool(pasted) and pasted[0] == f"GET {GATEWAY_PATH}{doubled} HTTP/1.1",
+                      f"copy and paste in the address box: {pasted[0] if pasted else '(none)'!r}")
+
         # The _blank link loads in the same view; no second window opens.
         x11session.wait_for(lambda: close(run.grab(screen).pixel(*link_point), FIRST_PAGE_COLOUR), 20, 0.1)
         before = len(gateway_requests(gateway))
