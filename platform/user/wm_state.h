@@ -173,6 +173,11 @@ void release_if_unused(Window* w);
 // Siblings list the window sits in (its parent's children or the top-level list).
 std::vector<HWND>& sibling_list(Window* w);
 
+// Keeps a window's rectangle within what coordinates and surfaces can hold:
+// positions within +-32767, sizes from 0 to 32767, and a top-level window's
+// size (its screen surface) at most 4096 x 4096.
+void clamp_geometry(bool top_level, int* x, int* y, int* width, int* height);
+
 // Recomputes the client rectangle through WM_NCCALCSIZE.
 void recalc_client(Window* w);
 // Makes sure a top-level window's surface matches its size.

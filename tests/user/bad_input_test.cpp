@@ -108,6 +108,27 @@ TEST_F(BadInputTest, NullPointersAndZeroSizesAreRefused) {
     headless::pump();
 }
 
+TEST_F(BadInputTest, HugePositionsAndSizesAreKeptInRange) {
+    constexpr int kHuge = 0x7FFFFFF0;
+    HWND top = CreateWindowExA(0, recorder_class(), "", 0, kHuge, -kHuge, kHuge, kHuge, HWND(), HMENU(), HINSTANCE(),
+                               nullptr);
+    ASSERT_TRUE(IsWindow(top));
+    RECT r;
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r.left, 32767);
+    EXPECT_EQ(r.top, -32767);
+    EXPECT_EQ(r.right - r.left, 4096) << "a top-level window's surface stays allocatable";
+    HWND c = child(top, 0, 0, 10, 10);
+    SetWindowPos(c, HWND(), kHuge, kHuge, kHuge, kHuge, SWP_NOZORDER);
+    GetClientRect(c, &r);
+    EXPECT_EQ(r.right, 32767);
+    POINT p{0, 0};
+    ClientToScreen(c, &p);
+    EXPECT_EQ(p.x, 65534);
+    headless::click(40000, 0);
+    headless::pump();
+}
+
 TEST_F(BadInputTest, RegionsHandedToADeadWindowAreNotLeaked) {
     int before = headless::gdi_object_count();
     HWND top = top_level();
