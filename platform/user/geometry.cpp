@@ -106,8 +106,8 @@ BOOL ClientToScreen(HWND hwnd, POINT* pt) {
     Window* w = find_window(hwnd);
     if (!w || !pt) return FALSE;
     RECT c = client_rect_on_screen(w);
-    pt->x += c.left;
-    pt->y += c.top;
+    pt->x = wrap_add(pt->x, c.left);
+    pt->y = wrap_add(pt->y, c.top);
     return TRUE;
 }
 
@@ -115,8 +115,8 @@ BOOL ScreenToClient(HWND hwnd, POINT* pt) {
     Window* w = find_window(hwnd);
     if (!w || !pt) return FALSE;
     RECT c = client_rect_on_screen(w);
-    pt->x -= c.left;
-    pt->y -= c.top;
+    pt->x = wrap_sub(pt->x, c.left);
+    pt->y = wrap_sub(pt->y, c.top);
     return TRUE;
 }
 
@@ -137,8 +137,8 @@ int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
     int dx = origin_from.x - origin_to.x, dy = origin_from.y - origin_to.y;
     if (points) {
         for (UINT i = 0; i < count; ++i) {
-            points[i].x += dx;
-            points[i].y += dy;
+            points[i].x = wrap_add(points[i].x, dx);
+            points[i].y = wrap_add(points[i].y, dy);
         }
     }
     return MAKELPARAM(dx, dy) & 0xFFFFFFFF;

@@ -151,6 +151,15 @@ struct State {
 
 State& state();
 
+// Coordinate arithmetic on caller-supplied values wraps as 32-bit integers
+// instead of overflowing.
+constexpr LONG wrap_add(LONG a, LONG b) {
+    return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+constexpr LONG wrap_sub(LONG a, LONG b) {
+    return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
+
 // Live window behind a handle, or null (dead, destroyed, 0).
 Window* find_window(HWND h);
 // The top-level window a window belongs to (itself when it is top-level).

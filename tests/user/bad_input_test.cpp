@@ -1,6 +1,7 @@
 // Dead handles and handle 0: every function returns its failure value and
 // changes nothing.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -126,6 +127,16 @@ TEST_F(BadInputTest, HugePositionsAndSizesAreKeptInRange) {
     ClientToScreen(c, &p);
     EXPECT_EQ(p.x, 65534);
     headless::click(40000, 0);
+    SetCapture(c);
+    headless::mouse_move(INT32_MIN, INT32_MAX);  // the capture gets it, coordinates wrapped
+    headless::mouse_down(INT32_MIN, INT32_MAX);
+    headless::mouse_up(INT32_MIN, INT32_MAX);
+    headless::mouse_down(INT32_MAX, INT32_MIN);
+    POINT far{INT32_MAX, INT32_MIN};
+    EXPECT_TRUE(ClientToScreen(c, &far));
+    EXPECT_TRUE(ScreenToClient(c, &far));
+    EXPECT_EQ(far.x, INT32_MAX) << "there and back again";
+    MapWindowPoints(c, HWND(), &far, 1);
     headless::pump();
 }
 
