@@ -140,6 +140,30 @@ TEST_F(BadInputTest, HugePositionsAndSizesAreKeptInRange) {
     headless::pump();
 }
 
+TEST_F(BadInputTest, ExtremeScrollRangesStayConsistent) {
+    HWND top = top_level(0, 0, 200, 200);
+    HWND c = child(top, 0, 0, 100, 100, WS_CHILD | WS_VISIBLE | WS_VSCROLL);
+    EXPECT_TRUE(SetScrollRange(c, SB_VERT, INT32_MIN, INT32_MAX, TRUE));
+    EXPECT_EQ(SetScrollPos(c, SB_VERT, INT32_MAX, TRUE), 0) << "the old position";
+    EXPECT_EQ(GetScrollPos(c, SB_VERT), INT32_MAX);
+    SCROLLINFO si;
+    si.fMask = SIF_PAGE;
+    si.nPage = 0xFFFFFFFFu;
+    SetScrollInfo(c, SB_VERT, &si, TRUE);
+    headless::pump();
+    headless::mouse_down(91, 50);
+    headless::mouse_move(91, 99);
+    headless::mouse_up(91, 99);
+    EXPECT_TRUE(SetScrollRange(c, SB_VERT, 10, 5, TRUE)) << "max below min";
+    SCROLLINFO out;
+    out.fMask = SIF_ALL;
+    GetScrollInfo(c, SB_VERT, &out);
+    EXPECT_GE(out.nMax, out.nMin);
+    EXPECT_GE(out.nPos, out.nMin);
+    EXPECT_LE(out.nPos, out.nMax);
+    headless::pump();
+}
+
 TEST_F(BadInputTest, RegionsHandedToADeadWindowAreNotLeaked) {
     int before = headless::gdi_object_count();
     HWND top = top_level();
