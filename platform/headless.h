@@ -17,7 +17,8 @@ namespace headless {
 void reset();
 
 // Delivers everything that is due now (posted messages, input, paints, timers
-// whose time has come) until nothing is left.
+// whose time has come) until nothing is left. A WM_QUIT stays in the queue
+// for PeekMessageA / GetMessageA to find.
 void pump();
 
 // Moves the virtual clock by ms, delivering each timer tick as it falls due.

@@ -88,6 +88,15 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETTEXT: return copy_text(w->text, reinterpret_cast<char*>(lp), static_cast<std::size_t>(wp));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_SETREDRAW:
+        // Turning redraw off hides the window from painting without hiding it
+        // from anything else: only the visibility bit changes.
+        if (wp) {
+            w->style |= WS_VISIBLE;
+        } else {
+            w->style &= ~WS_VISIBLE;
+        }
+        return 0;
     case WM_WINDOWPOSCHANGED: {
         auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
         if (!pos) return 0;

@@ -67,12 +67,14 @@ void activate_another(Window* except) {
         return;
     }
     HWND old = s.active;
+    HWND leaving = except->self;
     s.active = HWND();
     if (Window* ow = find_window(old)) {
         deliver(ow, WM_NCACTIVATE, FALSE, 0);
         if ((ow = find_window(old))) deliver(ow, WM_ACTIVATE, WA_INACTIVE, 0);
     }
-    if (state().focus && find_window(state().focus) && inside(except, state().focus)) SetFocus(HWND());
+    Window* gone = find_window(leaving);
+    if (gone && s.focus && inside(gone, s.focus)) SetFocus(HWND());
 }
 
 void window_going_away(Window* w) {
@@ -86,7 +88,15 @@ void window_going_away(Window* w) {
     }
     if (!(w = find_window(self))) return;
     if (s.active == self) activate_another(w);
-    if (s.leave.hwnd && inside(w, s.leave.hwnd)) s.leave = TrackedLeave{};
+    // A tracked window that disappears from under the cursor has been left;
+    // one that is being destroyed gets nothing more.
+    if (s.leave.hwnd && inside(w, s.leave.hwnd)) {
+        if (w->destroying) {
+            s.leave = TrackedLeave{};
+        } else {
+            recheck_leave();
+        }
+    }
 }
 
 }  // namespace user

@@ -8,7 +8,7 @@
 
 namespace user {
 
-void recalc_client(Window* w, bool) {
+void recalc_client(Window* w) {
     HWND self = w->self;
     RECT r = w->rect;
     deliver(w, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&r));
@@ -166,7 +166,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UI
 
     if (moved || sized || (flags & SWP_FRAMECHANGED)) {
         w->rect = new_rect;
-        recalc_client(w, false);
+        recalc_client(w);
         if (!(w = find_window(hwnd))) return FALSE;
         if (sized) sync_surface(w);
     }

@@ -7,8 +7,6 @@
 
 namespace user {
 
-void release_screen_dcs();
-
 namespace {
 
 Window* top_level(HWND h) {
@@ -67,7 +65,7 @@ void reset_window_manager() {
     s.quit_posted = false;
     s.quit_code = 0;
     kill_all_timers();
-    s.capture = s.focus = s.active = s.last_under_cursor = HWND();
+    s.capture = s.focus = s.active = HWND();
     s.leave = TrackedLeave{};
     s.cursor = POINT{};
     std::fill(std::begin(s.key_down), std::end(s.key_down), 0);

@@ -93,18 +93,13 @@ void check_leave() {
     }
     Window* under = hit(s.cursor, false);
     bool inside = under && under->self == s.leave.hwnd;
-    if (inside) {
-        s.leave.waiting_for_capture_end = false;
-        return;
-    }
-    if (s.capture == s.leave.hwnd) {
-        s.leave.waiting_for_capture_end = true;
-        return;
-    }
+    if (inside || s.capture == s.leave.hwnd) return;  // ReleaseCapture looks again
     post_leave(s.leave.hwnd);
 }
 
 }  // namespace
+
+void recheck_leave() { check_leave(); }
 
 void cancel_tracking_of(HWND h) {
     if (state().leave.hwnd == h) state().leave = TrackedLeave{};
@@ -120,8 +115,16 @@ void input_mouse_move(POINT screen) {
         target = hit(screen, false);
         if (target && !takes_input(target)) target = nullptr;
     }
-    s.last_under_cursor = target ? target->self : HWND();
-    if (target) queue_input(target, WM_MOUSEMOVE, modifier_flags(), client_point(target, screen));
+    if (!target) return;
+    // Moves that pile up before the program looks merge into the latest one.
+    auto& q = s.input;
+    if (!q.empty() && q.back().message == WM_MOUSEMOVE && q.back().hwnd == target->self &&
+        q.back().wParam == modifier_flags()) {
+        q.back().lParam = client_point(target, screen);
+        q.back().pt = screen;
+        return;
+    }
+    queue_input(target, WM_MOUSEMOVE, modifier_flags(), client_point(target, screen));
 }
 
 void input_mouse_button(POINT screen, int button, bool down) {
@@ -196,7 +199,6 @@ void input_mouse_button(POINT screen, int button, bool down) {
 void input_mouse_left() {
     State& s = state();
     s.cursor = POINT{-32768, -32768};
-    s.last_under_cursor = HWND();
     check_leave();
 }
 
@@ -306,7 +308,7 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
         return TRUE;
     }
     if (tme->dwFlags & TME_LEAVE) {
-        s.leave = TrackedLeave{tme->hwndTrack, false};
+        s.leave = TrackedLeave{tme->hwndTrack};
         // Asked while the cursor is already elsewhere: the leave is due at once.
         check_leave();
     }

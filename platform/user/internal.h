@@ -39,8 +39,9 @@ bool top_level_info(HWND top_level, TopLevelInfo* out);
 // A top-level window's icon (24-bit colour pixels, 0x00RRGGBB).
 void set_window_icon(HWND top_level, int width, int height, std::vector<std::uint32_t> pixels);
 
-// The host's window manager moved, resized or closed a window: call SetWindowPos
-// (SWP_NOZORDER | SWP_NOACTIVATE) with the new client rectangle, or post WM_CLOSE.
+// The host's window manager moved, resized, activated or closed a window: call
+// SetWindowPos (SWP_NOZORDER | SWP_NOACTIVATE) with the new client rectangle,
+// SetActiveWindow, or post WM_CLOSE.
 
 // ---- Queue ----
 // Delivers everything due now; returns false when WM_QUIT was seen (its code in *exit_code).

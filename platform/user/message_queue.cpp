@@ -10,10 +10,6 @@
 
 namespace user {
 
-Window* next_paint_target();
-void send_frame_paint(Window* w);
-void paint_now(Window* w, bool from_queue);
-
 namespace {
 
 // A pump that never runs dry (a procedure that invalidates itself while it
@@ -93,7 +89,7 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT re
     const bool take = (remove & PM_REMOVE) != 0;
     if (take_from(s.posted, msg, hwnd, filter_min, filter_max, take)) return TRUE;
     if (take_from(s.input, msg, hwnd, filter_min, filter_max, take)) return TRUE;
-    if (s.quit_posted) {
+    if (s.quit_posted && in_range(WM_QUIT, filter_min, filter_max)) {
         *msg = MSG{};
         msg->message = WM_QUIT;
         msg->wParam = static_cast<WPARAM>(s.quit_code);

@@ -1,5 +1,5 @@
-// Invalidation, WM_PAINT bookkeeping, window DCs on the top-level's screen
-// surface and window regions.
+// Invalidation, WM_PAINT bookkeeping and window DCs on the top-level's screen
+// surface.
 
 #include <algorithm>
 
@@ -8,8 +8,6 @@
 #include "platform/user/wm_state.h"
 
 namespace user {
-
-void paint_now(Window* w, bool from_queue);
 
 namespace {
 
@@ -179,7 +177,6 @@ HDC make_window_dc(Window* w, bool client_only, const gdi::Region* limit) {
     return dc;
 }
 
-void forget_dc(Window* w, HDC dc) { w->dcs.erase(std::remove(w->dcs.begin(), w->dcs.end(), dc), w->dcs.end()); }
 
 // The next window that wants WM_PAINT or WM_NCPAINT, parents before children.
 Window* next_paint_target() {
@@ -358,40 +355,4 @@ int ReleaseDC(HWND hwnd, HDC hdc) {
     owner->dcs.erase(it);
     DeleteDC(hdc);
     return 1;
-}
-
-int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
-    Window* w = find_window(hwnd);
-    const gdi::Region* shape = rgn ? gdi::region_of(rgn) : nullptr;
-    if (!w || (rgn && !shape)) {
-        // The region was handed over; nobody else will free it.
-        if (rgn && shape) DeleteObject(rgn);
-        return 0;
-    }
-    const bool visible = is_really_visible(w);
-    gdi::Region old_area;
-    if (visible) {
-        RECT wr = window_rect_on_screen(w);
-        old_area = gdi::Region(wr);
-        if (w->shape) {
-            gdi::Region s = *w->shape;
-            s.offset(wr.left, wr.top);
-            old_area = old_area.intersected(s);
-        }
-    }
-    if (w->region_object && w->region_object != rgn) DeleteObject(w->region_object);
-    w->region_object = rgn;
-    w->shape = shape ? std::make_unique<gdi::Region>(*shape) : nullptr;
-    if (redraw && visible) {
-        if (Window* p = find_window(w->parent)) invalidate_screen_area(p, old_area);
-        invalidate_window(w, nullptr, true, true, true);
-    }
-    return 1;
-}
-
-int GetWindowRgn(HWND hwnd, HRGN rgn) {
-    Window* w = find_window(hwnd);
-    if (!w || !w->shape || !rgn) return RGN_ERROR;
-    if (!gdi::set_region(rgn, *w->shape)) return RGN_ERROR;
-    return w->shape->complexity();
 }

@@ -67,6 +67,17 @@ struct BarPress {
 };
 BarPress held;
 
+// A held arrow or track repeats its step: first after a pause, then quickly.
+constexpr UINT kRepeatDelay = 400;
+constexpr UINT kRepeatPeriod = 50;
+UINT_PTR repeat_timer = 0;
+int repeat_code = 0;
+
+void stop_repeat() {
+    if (repeat_timer) KillTimer(HWND(), repeat_timer);
+    repeat_timer = 0;
+}
+
 void queue_scroll(Window* w, bool vertical, int code, int pos, POINT screen) {
     MSG m;
     m.hwnd = w->self;
@@ -95,6 +106,16 @@ bool geometry_of(Window* w, bool vertical, POINT screen, BarGeometry* g) {
     return true;
 }
 
+void repeat_tick(HWND, UINT, UINT_PTR, DWORD) {
+    Window* w = find_window(held.hwnd);
+    if (!w || held.thumb) {
+        stop_repeat();
+        return;
+    }
+    queue_scroll(w, held.vertical, repeat_code, 0, state().cursor);
+    repeat_timer = SetTimer(HWND(), repeat_timer, kRepeatPeriod, repeat_tick);
+}
+
 }  // namespace
 
 bool scroll_bar_press(Window* w, POINT screen) {
@@ -117,6 +138,11 @@ bool scroll_bar_press(Window* w, POINT screen) {
         info.track_pos = info.pos;
     }
     queue_scroll(w, vertical, code, code == SB_THUMBTRACK ? info.pos : 0, screen);
+    stop_repeat();
+    if (code != SB_THUMBTRACK) {
+        repeat_code = code;
+        repeat_timer = SetTimer(HWND(), 0, kRepeatDelay, repeat_tick);
+    }
     return true;
 }
 
@@ -150,6 +176,7 @@ bool scroll_bar_release(POINT screen) {
     if (!held.hwnd) return false;
     BarPress ended = held;
     held = BarPress{};
+    stop_repeat();
     Window* w = find_window(ended.hwnd);
     if (!w) return true;
     if (ended.thumb) {
@@ -159,7 +186,10 @@ bool scroll_bar_release(POINT screen) {
     return true;
 }
 
-void scroll_bar_cancel() { held = BarPress{}; }
+void scroll_bar_cancel() {
+    held = BarPress{};
+    stop_repeat();
+}
 
 }  // namespace user
 

@@ -35,7 +35,6 @@ void finish_window(Window* w) {
     if (s.capture == w->self) s.capture = HWND();
     if (s.focus == w->self) s.focus = HWND();
     if (s.active == w->self) s.active = HWND();
-    if (s.last_under_cursor == w->self) s.last_under_cursor = HWND();
     for (HDC dc : w->dcs) DeleteDC(dc);
     w->dcs.clear();
     if (w->region_object) DeleteObject(w->region_object);
@@ -132,7 +131,7 @@ HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWOR
         return HWND();
     }
     if (!(w = find_window(self))) return HWND();
-    recalc_client(w, false);
+    recalc_client(w);
     if (!(w = find_window(self))) return HWND();
     if (deliver(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(self);

@@ -55,8 +55,12 @@ HWND SetParent(HWND child, HWND new_parent) {
     HWND old = w->parent ? w->parent : GetDesktopWindow();
     if (p && w->parent == p->self) return old;
     bool was_visible = is_really_visible(w);
-    if (was_visible) ShowWindow(child, SW_HIDE);
-    if (!(w = find_window(child))) return HWND();
+    if (was_visible) {
+        ShowWindow(child, SW_HIDE);
+        // The procedures that saw the hiding may have destroyed or moved either window.
+        if (!(w = find_window(child))) return HWND();
+        if (p && (!(p = find_window(new_parent)) || is_descendant(w, p))) return HWND();
+    }
     bool was_top = !w->parent;
     auto& list = sibling_list(w);
     list.erase(std::remove(list.begin(), list.end(), child), list.end());

@@ -107,9 +107,9 @@ struct Timer {
     bool pending = false;  // one WM_TIMER waits to be delivered
 };
 
+// The window that asked for one WM_MOUSELEAVE (TrackMouseEvent with TME_LEAVE).
 struct TrackedLeave {
     HWND hwnd;
-    bool waiting_for_capture_end = false;
 };
 
 struct State {
@@ -129,7 +129,6 @@ struct State {
 
     HWND capture, focus, active;
     POINT cursor{};
-    HWND last_under_cursor;
     TrackedLeave leave;
     std::uint8_t key_down[256] = {};
     std::uint8_t key_toggled[256] = {};
@@ -175,11 +174,11 @@ void release_if_unused(Window* w);
 std::vector<HWND>& sibling_list(Window* w);
 
 // Recomputes the client rectangle through WM_NCCALCSIZE.
-void recalc_client(Window* w, bool send_changing);
+void recalc_client(Window* w);
 // Makes sure a top-level window's surface matches its size.
 void sync_surface(Window* w);
 
-// Invalidation (painting.cpp). rect and region are client coordinates of w.
+// Invalidation (painting.cpp). client_area is in w's client coordinates (null: all of it).
 void invalidate_window(Window* w, const gdi::Region* client_area, bool erase, bool frame, bool children);
 // Invalidates what of the screen-area region (screen coordinates) lies over w
 // and its descendants.
@@ -194,6 +193,8 @@ void activate_another(Window* except);
 // Timers and tracking of a window being destroyed.
 void kill_timers_of(HWND h);
 void cancel_tracking_of(HWND h);
+// Posts the tracked window's WM_MOUSELEAVE if the cursor is no longer over it.
+void recheck_leave();
 
 // Non-client geometry (nonclient.cpp).
 RECT nonclient_client_rect(const Window* w, const RECT& window_rect);  // parent coords in, parent coords out
@@ -208,9 +209,15 @@ bool scroll_bar_drag(POINT screen);     // true while a press on a bar is held
 bool scroll_bar_release(POINT screen);  // true when it ended one
 void scroll_bar_cancel();
 
+// The paint pass (painting.cpp): the next window wanting WM_PAINT or only its
+// frame repainted, parents first; delivering both; screen DCs of GetDC(0).
+Window* next_paint_target();
+void send_frame_paint(Window* w);
+void paint_now(Window* w, bool from_queue);
+void release_screen_dcs();
+
 // DCs (painting.cpp).
 HDC make_window_dc(Window* w, bool client_only, const gdi::Region* limit);
-void forget_dc(Window* w, HDC dc);
 
 // Class lookup (classes.cpp).
 std::shared_ptr<WindowClass> find_class(const char* name);

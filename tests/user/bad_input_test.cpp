@@ -119,3 +119,42 @@ TEST_F(BadInputTest, RegionsHandedToADeadWindowAreNotLeaked) {
 
 }  // namespace
 }  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(BadInputTest, EventsInOddOrdersAreHarmless) {
+    HWND top = top_level();
+    HWND c = child(top, 0, 0, 50, 50);
+    headless::mouse_up(10, 10);  // a release with no press
+    headless::key_up(VK_SPACE);  // a key that was never down
+    EXPECT_TRUE(ReleaseCapture()) << "nothing to release";
+    EXPECT_FALSE(KillTimer(c, 99));
+    HDC dc = GetDC(c);
+    EXPECT_EQ(ReleaseDC(c, dc), 1);
+    EXPECT_EQ(ReleaseDC(c, dc), 0) << "released twice";
+    PAINTSTRUCT ps;
+    int objects = headless::gdi_object_count();
+    EXPECT_TRUE(BeginPaint(c, &ps));
+    EXPECT_TRUE(EndPaint(c, &ps));
+    EXPECT_TRUE(EndPaint(c, &ps)) << "ending twice frees nothing twice";
+    EXPECT_EQ(headless::gdi_object_count(), objects);
+    // A press, then its window goes away before the release.
+    headless::mouse_down(10, 10);
+    DestroyWindow(c);
+    headless::mouse_up(10, 10);
+    headless::mouse_move(20, 20);
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_LEAVE;
+    tme.hwndTrack = top;
+    TrackMouseEvent(&tme);
+    headless::reset();  // tracking, capture and timers all go
+    EXPECT_EQ(GetCapture(), HWND());
+    TRACKMOUSEEVENT query;
+    query.dwFlags = TME_QUERY;
+    TrackMouseEvent(&query);
+    EXPECT_EQ(query.hwndTrack, HWND());
+}
+
+}  // namespace
+}  // namespace usertest

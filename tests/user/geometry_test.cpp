@@ -168,6 +168,20 @@ TEST_F(GeometryTest, ScrollBarsKeepRangeAndPositionAndReportClicks) {
         {WM_VSCROLL, posted | wparam, SB_ENDSCROLL},
     })) << "no WM_MOUSEMOVE while the bar holds the mouse";
     EXPECT_EQ(GetScrollPos(c, SB_VERT), 20) << "the window moves the position itself";
+
+    // A held arrow repeats after 400 ms, then every 50 ms.
+    log.clear();
+    headless::mouse_down(91, 96);
+    headless::advance(500);
+    headless::mouse_up(91, 96);
+    headless::advance(500);
+    EXPECT_TRUE(log.matches({
+        {WM_VSCROLL, posted | wparam, SB_LINEDOWN},
+        {WM_VSCROLL, posted | wparam, SB_LINEDOWN},
+        {WM_VSCROLL, posted | wparam, SB_LINEDOWN},
+        {WM_VSCROLL, posted | wparam, SB_LINEDOWN},
+        {WM_VSCROLL, posted | wparam, SB_ENDSCROLL},
+    }));
 }
 
 TEST(SystemMetrics, TableValues) {

@@ -1,5 +1,6 @@
 // The mouse path: targets, capture, double clicks and leave tracking.
 
+#include "platform/user/internal.h"
 #include "tests/user/window_fixture.h"
 
 namespace usertest {
@@ -108,6 +109,27 @@ TEST_F(InputTest, LeaveWaitsForTheCaptureToEnd) {
     }));
 }
 
+TEST_F(InputTest, HidingATrackedWindowCountsAsLeavingIt) {
+    HWND top = top_level();
+    HWND button = child(top, 20, 30, 60, 20);
+    headless::pump();
+    tracking = false;
+    log.only({WM_MOUSELEAVE});
+    log.set_handler(track_leave);
+    headless::mouse_move(30, 40);
+    log.clear();
+    ShowWindow(button, SW_HIDE);
+    headless::pump();
+    EXPECT_TRUE(log.matches({{WM_MOUSELEAVE, posted, 0, 0, button}}));
+    ShowWindow(button, SW_SHOW);
+    headless::mouse_move(31, 40);
+    log.clear();
+    DestroyWindow(button);
+    headless::pump();
+    log.set_handler(nullptr);
+    EXPECT_TRUE(log.matches({})) << "a destroyed window is not told";
+}
+
 TEST_F(InputTest, TrackingCanBeQueriedAndCancelled) {
     HWND top = top_level();
     HWND button = child(top, 20, 30, 60, 20);
@@ -182,6 +204,31 @@ TEST_F(InputTest, WindowRegionsShapeHitTesting) {
     SetWindowRgn(round, CreateEllipticRgn(0, 0, 40, 40), TRUE);
     EXPECT_EQ(WindowFromPoint(POINT{20, 20}), round);
     EXPECT_EQ(WindowFromPoint(POINT{1, 1}), below) << "the corner lies outside the ellipse";
+}
+
+}  // namespace
+}  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(InputTest, MovesThatPileUpMergeIntoTheLatest) {
+    HWND top = top_level();
+    headless::pump();
+    log.only({WM_MOUSEMOVE, WM_LBUTTONDOWN});
+    log.clear();
+    user::input_mouse_move(POINT{10, 10});
+    user::input_mouse_move(POINT{20, 25});
+    user::input_mouse_button(POINT{20, 25}, 0, true);
+    user::input_mouse_move(POINT{30, 30});
+    headless::pump();
+    EXPECT_TRUE(log.matches({
+        {WM_MOUSEMOVE, posted | lparam, 0, MAKELPARAM(20, 25)},
+        {WM_LBUTTONDOWN, posted},
+        {WM_MOUSEMOVE, posted | lparam, 0, MAKELPARAM(30, 30)},
+    }));
+    headless::mouse_up(30, 30);
+    (void)top;
 }
 
 }  // namespace

@@ -77,6 +77,22 @@ TEST_F(QueueTest, ParentsPaintBeforeTheirChildren) {
     EXPECT_TRUE(log.matches({{WM_PAINT, posted, 0, 0, top}, {WM_PAINT, posted, 0, 0, c}}));
 }
 
+TEST_F(QueueTest, QuitStaysQueuedWhileThePumpDeliversTheRest) {
+    HWND top = top_level();
+    PostMessageA(top, WM_USER, 0, 0);
+    PostQuitMessage(7);
+    PostMessageA(top, WM_USER, 1, 0);
+    log.only({WM_USER, WM_PAINT});
+    log.clear();
+    headless::pump();
+    EXPECT_EQ(log.count(WM_USER), 2);
+    EXPECT_EQ(log.count(WM_PAINT), 1) << "paints still come while a quit waits";
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, HWND(), WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+    EXPECT_FALSE(PeekMessageA(&msg, HWND(), WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 TEST_F(QueueTest, QuitEndsTheMessageLoop) {
     top_level();
     PostQuitMessage(3);

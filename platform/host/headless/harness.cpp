@@ -12,10 +12,18 @@ namespace headless {
 
 namespace {
 
-// The queue goes dry eventually; WM_QUIT seen on the way is taken and ignored.
+// Delivers until the queue is dry. A WM_QUIT met on the way does not stop the
+// rest; it is put back afterwards so that the test (or a message loop) sees it.
 void pump_all() {
-    for (int i = 0; i < 64 && !user::pump_due(); ++i) {
+    bool quit = false;
+    int code = 0;
+    for (int i = 0; i < 64; ++i) {
+        int c = 0;
+        if (user::pump_due(&c)) break;
+        quit = true;
+        code = c;
     }
+    if (quit) PostQuitMessage(code);
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+// WM_LBUTTONDBLCLK: a double-click presses again
+// For now the control's own procedure handles it unchanged.
+
+#include "skin/mSkinner.h"
+
+namespace mSkinner {
+
+LRESULT OnLButtonDblClk(WNDPROC& oldProc, HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& lParam) {
+    return CallWindowProcA(oldProc, hWnd, msg, wParam, lParam);
+}
+
+}  // namespace mSkinner
