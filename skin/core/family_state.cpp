@@ -1,14 +1,11 @@
 #include "skin/core/family_state.h"
 
 #include "skin/core/properties.h"
+#include "skin/core/push_style.h"
 
 namespace mSkinner::detail {
 
 namespace {
-
-// Plain push-button types (0, 1, 8, 9) have both of these bits clear; every other
-// button type keeps its own painting.
-constexpr LONG_PTR kNonPushTypeBits = 6;
 
 void PreparePushButton(HWND hWnd) {
     HDC windowDC = GetWindowDC(hWnd);
@@ -25,7 +22,7 @@ void PreparePushButton(HWND hWnd) {
     ReleaseDC(hWnd, windowDC);
 
     const LONG_PTR style = GetWindowLongA(hWnd, GWL_STYLE);
-    if ((style & kNonPushTypeBits) == 0) {
+    if (IsPlainPushStyle(style)) {
         // The button stops painting its own face; the engine's faces take over.
         SendMessageA(hWnd, BM_SETSTYLE, BS_OWNERDRAW, -1);
     }
