@@ -7,16 +7,18 @@ namespace mSkinner::detail {
 
 namespace {
 
-void PreparePushButton(HWND hWnd) {
+bool PreparePushButton(HWND hWnd) {
     HDC windowDC = GetWindowDC(hWnd);
     WindowSize size;
     GetWindowSize(hWnd, size);
+    HDC faces[4];
+    HBITMAP bitmaps[4];
     for (int i = 0; i < 4; ++i) {
-        HDC face = CreateCompatibleDC(windowDC);
-        HBITMAP bitmap = CreateCompatibleBitmap(windowDC, size.Width, size.Height);
-        SelectObject(face, bitmap);
-        SetProp(hWnd, kFaceDcNames[i], HandleToLong(face));
-        SetProp(hWnd, kFaceBitmapNames[i], HandleToLong(bitmap));
+        faces[i] = CreateCompatibleDC(windowDC);
+        bitmaps[i] = CreateCompatibleBitmap(windowDC, size.Width, size.Height);
+        SelectObject(faces[i], bitmaps[i]);
+        SetProp(hWnd, kFaceDcNames[i], HandleToLong(faces[i]));
+        SetProp(hWnd, kFaceBitmapNames[i], HandleToLong(bitmaps[i]));
     }
     RenderButtonFaces(hWnd);
     ReleaseDC(hWnd, windowDC);
@@ -32,8 +34,20 @@ void PreparePushButton(HWND hWnd) {
     SetProp(hWnd, kOldState, IsWindowEnabled(hWnd) ? SkinState::Normal : SkinState::Disabled);
     SetProp(hWnd, kAlphaLevel, 0);
 
-    // The system owns the region from here on.
-    SetWindowRgn(hWnd, CreateRoundRectRgn(0, 0, size.Width + 1, size.Height + 1, 3, 3), TRUE);
+    // The system owns the region from here on, once it has taken it.
+    HRGN shape = CreateRoundRectRgn(0, 0, size.Width + 1, size.Height + 1, 3, 3);
+    if (!SetWindowRgn(hWnd, shape, TRUE)) DeleteObject(shape);
+
+    // The button's own procedure may destroy it while it answers us; its
+    // properties went with it, so the faces are freed from here.
+    if (!IsWindow(hWnd)) {
+        for (int i = 0; i < 4; ++i) {
+            DeleteDC(faces[i]);
+            DeleteObject(bitmaps[i]);
+        }
+        return false;
+    }
+    return true;
 }
 
 void ReleasePushButton(HWND hWnd) {
@@ -52,11 +66,10 @@ void ReleasePushButton(HWND hWnd) {
 
 }  // namespace
 
-void PrepareFamilyState(HWND hWnd, ControlFamily family) {
+bool PrepareFamilyState(HWND hWnd, ControlFamily family) {
     switch (family) {
     case ControlFamily::PushButton:
-        PreparePushButton(hWnd);
-        break;
+        return PreparePushButton(hWnd);
     case ControlFamily::ComboBox:
     case ControlFamily::DriveList:
     case ControlFamily::CheckBox:
@@ -72,6 +85,7 @@ void PrepareFamilyState(HWND hWnd, ControlFamily family) {
     default:
         break;
     }
+    return IsWindow(hWnd) != 0;
 }
 
 void ReleaseFamilyState(HWND hWnd, ControlFamily family) {
