@@ -4,6 +4,7 @@
 // placed over the window's client area; tests use a recording control.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,16 @@ public:
     // The window that hosts the control (0 before it is attached to one).
     HWND window() const { return window_; }
 
+    // Asks on_new_window where a new-window request should open: the control the
+    // handler named, this control when it named none, null when it cancelled.
+    BrowserControl* new_window_target();
+
+    // Called by the "ZelvioWebView" window procedure: the window moved, was
+    // resized, shown or hidden (read its state afresh), or is being destroyed
+    // (window() is already 0 when window_destroyed runs).
+    virtual void window_changed() {}
+    virtual void window_destroyed() {}
+
 protected:
     HWND window_;
     friend void attach(HWND, BrowserControl*);
@@ -39,6 +50,12 @@ BrowserControl* control_of(HWND window);
 
 // Registers the "ZelvioWebView" window class (idempotent).
 void register_window_class();
+
+// Makes the control of every new "ZelvioWebView" window; the window owns it and
+// destroys it with itself. Without a factory (or with an empty one) each window
+// gets a RecordingBrowser.
+using ControlFactory = std::function<std::unique_ptr<BrowserControl>()>;
+void set_control_factory(ControlFactory factory);
 
 // A control that records what it is asked to do: for tests.
 class RecordingBrowser : public BrowserControl {
