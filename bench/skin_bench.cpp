@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "platform/forms/forms.h"
 #include "platform/headless.h"
 #include "platform/win32.h"
 #include "skin/mSkinner.h"
@@ -30,36 +31,59 @@ void EnsureClass(const char* name) {
     RegisterClassA(&wc);
 }
 
-HWND Child(HWND parent, const char* cls, const char* text, int x, int y, int w, int h, DWORD exStyle = 0) {
-    return CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent, HMENU(), HINSTANCE(),
-                           nullptr);
+HWND Child(HWND parent, const char* cls, const char* text, int x, int y, int w, int h) {
+    return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent, HMENU(), HINSTANCE(), nullptr);
 }
 
-// The browser window's layout in pixels: a frame holding the address box and the
-// go button, the browser area, the about text and the exit button.
+// A form laid out like the browser window, made by the forms runtime from the
+// same kinds of control: a frame holding the address box and the go button, the
+// browser area, the about text and the exit button. Six controls, two of them
+// push buttons.
 HWND MakeBrowserLikeForm() {
-    for (const char* cls : {"Form", "Button", "Edit", "BenchFrame", "BenchBrowser"}) EnsureClass(cls);
-    HWND form = CreateWindowExA(0, "Form", "Zelvio", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 274, 573, HWND(), HMENU(),
-                                HINSTANCE(), nullptr);
-    HWND frame = Child(form, "BenchFrame", "地址栏", 0, 0, 273, 49);
-    Child(frame, "Edit", "http://wap.example/", 8, 16, 193, 25, WS_EX_CLIENTEDGE);
-    Child(frame, "Button", "转到", 208, 16, 49, 25);
-    Child(form, "Button", "退 出", 216, 536, 49, 25);
-    Child(form, "Edit", "about", 0, 482, 273, 89, WS_EX_CLIENTEDGE);
-    Child(form, "BenchBrowser", "", 0, 48, 273, 433);
-    return form;
+    EnsureClass("BenchBrowser");
+    forms::reset();
+    forms::FormDef def;
+    def.caption = "Zelvio";
+    def.client_width = 4110;
+    def.client_height = 8595;
+    auto add = [&](forms::ControlKind kind, const char* name, const char* parent, int l, int t, int w, int h,
+                   const char* caption, int tab, int stacking, DWORD ex = 0) {
+        forms::ControlDef c;
+        c.kind = kind;
+        c.name = name;
+        c.parent = parent;
+        c.left = l, c.top = t, c.width = w, c.height = h;
+        c.caption = caption;
+        c.tab_index = tab;
+        c.stacking = stacking;
+        c.ex_style = ex;
+        if (kind == forms::ControlKind::Custom) c.class_name = "BenchBrowser";
+        def.controls.push_back(c);
+    };
+    using forms::ControlKind;
+    add(ControlKind::Custom, "WebBrowser1", "", 0, 720, 4095, 6495, "", 0, 3);
+    add(ControlKind::TextBox, "Text1", "", 0, 7230, 4100, 1335, "about", 1, 2, WS_EX_CLIENTEDGE);
+    add(ControlKind::CommandButton, "Command1", "", 3240, 8040, 735, 375, "退 出", 2, 1);
+    add(ControlKind::Frame, "Frame1", "", 0, 0, 4095, 735, "地址栏", 3, 0);
+    add(ControlKind::TextBox, "Text2", "Frame1", 120, 240, 2895, 375, "http://wap.example/", 4, 0, WS_EX_CLIENTEDGE);
+    add(ControlKind::CommandButton, "Command2", "Frame1", 3120, 240, 735, 375, "转到", 5, 1);
+    forms::Form* form = forms::load_form(def, forms::FormEvents{});
+    return form ? form->hwnd() : HWND();
 }
 
 void BM_SkinFormFromNothing(benchmark::State& state) {
     headless::reset();
     HWND form = MakeBrowserLikeForm();
+    headless::pump();
     for (auto _ : state) {
         benchmark::DoNotOptimize(mSkinner::SkinForm(form));
         state.PauseTiming();
         mSkinner::UnskinWindow(form);  // the last detach releases the images too
+        headless::pump();
         state.ResumeTiming();
     }
     headless::reset();
+    forms::reset();
 }
 BENCHMARK(BM_SkinFormFromNothing)->Unit(benchmark::kMicrosecond);
 

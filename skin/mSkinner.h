@@ -71,7 +71,8 @@ ControlFamily GetControlFamily(HWND hWnd);
 // then attaches hWnd. Returns SkinWindow's result.
 LONG SkinForm(HWND hWnd);
 // 1 when hWnd was attached now; 0 for handle 0, a handle that names no window,
-// or a window attached already.
+// a window attached already, or one that its own procedure destroyed while it
+// was being attached (nothing made for it is left behind).
 LONG SkinWindow(HWND hWnd);
 // 1 when hWnd was detached now; 0 for handle 0 or a window not attached.
 LONG UnskinWindow(HWND hWnd);

@@ -20,6 +20,10 @@ namespace edit_geometry {
 
 bool is_multiline(HWND hwnd) { return (GetWindowLongA(hwnd, GWL_STYLE) & ES_MULTILINE) != 0; }
 
+bool is_password(HWND hwnd) {
+    return (GetWindowLongA(hwnd, GWL_STYLE) & (ES_PASSWORD | ES_MULTILINE)) == ES_PASSWORD;
+}
+
 RECT text_area(HWND hwnd) {
     RECT rc = client_rect(hwnd);
     rc.left += kMarginX;
@@ -55,8 +59,13 @@ private:
 
 }  // namespace
 
-int char_width(HWND, EditState& s, std::string_view text, std::size_t pos) {
+int char_width(HWND hwnd, EditState& s, std::string_view text, std::size_t pos) {
     std::uint32_t cp = et::code_point_at(text, pos);
+    if (is_password(hwnd)) {
+        cp = static_cast<unsigned char>(kPasswordChar);
+        text = std::string_view(&kPasswordChar, 1);
+        pos = 0;
+    }
     if (cp == '\r' || cp == '\n') return 0;
     auto it = s.char_widths.find(cp);
     if (it != s.char_widths.end()) return it->second;
@@ -233,13 +242,14 @@ bool replace_selection(HWND hwnd, EditState& s, std::string insert, bool from_us
 
 std::string selected_text(const EditState& s) { return s.text.substr(s.sel_min(), s.sel_max() - s.sel_min()); }
 
-void copy(const EditState& s) {
-    if (s.has_selection()) user::set_clipboard_text(selected_text(s));
+// A password box keeps its text off the clipboard.
+void copy(HWND hwnd, const EditState& s) {
+    if (s.has_selection() && !is_password(hwnd)) user::set_clipboard_text(selected_text(s));
 }
 
 void cut(HWND hwnd, EditState& s) {
-    if (!s.has_selection() || is_readonly(hwnd)) return;
-    copy(s);
+    if (!s.has_selection() || is_readonly(hwnd) || is_password(hwnd)) return;
+    copy(hwnd, s);
     replace_selection(hwnd, s, std::string(), true);
 }
 
@@ -330,7 +340,7 @@ void key_down(HWND hwnd, EditState& s, int vk) {
         replace_selection(hwnd, s, std::string(), true);
         break;
     case VK_INSERT:
-        if (ctrl) copy(s);
+        if (ctrl) copy(hwnd, s);
         else if (shift) paste(hwnd, s);
         break;
     case VK_RETURN:
@@ -350,7 +360,7 @@ void key_down(HWND hwnd, EditState& s, int vk) {
             s.anchor = 0;
             move_caret(hwnd, s, s.text.size(), true);
         } else if (vk == 'C') {
-            copy(s);
+            copy(hwnd, s);
         } else if (vk == 'X') {
             cut(hwnd, s);
         } else if (vk == 'V') {
@@ -366,7 +376,11 @@ void typed_byte(HWND hwnd, EditState& s, unsigned char byte) {
     unsigned char first = static_cast<unsigned char>(ch[0]);
     // Control characters (Backspace, Enter, Tab, Ctrl+letters) are handled as keys.
     if (ch.size() == 1 && (first < 0x20 || first == 0x7F)) return;
-    if (is_readonly(hwnd)) return;
+    const LONG_PTR style = GetWindowLongA(hwnd, GWL_STYLE);
+    if (style & ES_READONLY) return;
+    if ((style & ES_NUMBER) && !(first >= '0' && first <= '9')) return;
+    if ((style & ES_UPPERCASE) && first >= 'a' && first <= 'z') ch[0] = static_cast<char>(first - 'a' + 'A');
+    if ((style & ES_LOWERCASE) && first >= 'A' && first <= 'Z') ch[0] = static_cast<char>(first - 'A' + 'a');
     replace_selection(hwnd, s, ch, true);
 }
 
@@ -494,7 +508,7 @@ LRESULT edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
 
     case WM_CUT: cut(hwnd, s); return 0;
-    case WM_COPY: copy(s); return 0;
+    case WM_COPY: copy(hwnd, s); return 0;
     case WM_PASTE: paste(hwnd, s); return 0;
     case WM_CLEAR:
         if (!is_readonly(hwnd)) replace_selection(hwnd, s, std::string(), true);

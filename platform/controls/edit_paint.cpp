@@ -28,7 +28,14 @@ void draw_run(HDC hdc, HWND hwnd, EditState& s, const Segment& seg, int& x, int 
     } else {
         SetTextColor(hdc, normal_text);
     }
-    TextOutA(hdc, x, y, s.text.data() + seg.from, static_cast<int>(seg.to - seg.from));
+    if (is_password(hwnd)) {
+        std::size_t chars = 0;
+        for (std::size_t p = seg.from; p < seg.to; p = edit_text::next_char(s.text, p)) ++chars;
+        std::string stars(chars, kPasswordChar);
+        TextOutA(hdc, x, y, stars.data(), static_cast<int>(stars.size()));
+    } else {
+        TextOutA(hdc, x, y, s.text.data() + seg.from, static_cast<int>(seg.to - seg.from));
+    }
     x += w;
 }
 

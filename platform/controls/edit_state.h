@@ -43,6 +43,9 @@ inline constexpr int kMarginX = 2;
 inline constexpr int kMarginTop = 1;
 
 bool is_multiline(HWND hwnd);
+// ES_PASSWORD on a single-line box: every character shows as kPasswordChar.
+bool is_password(HWND hwnd);
+inline constexpr char kPasswordChar = '*';
 // Where text is shown, in client coordinates.
 RECT text_area(HWND hwnd);
 void ensure_layout(HWND hwnd, EditState& s);

@@ -21,6 +21,16 @@ void recalc_client(Window* w) {
     w->client = RECT{r.left - w->rect.left, r.top - w->rect.top, r.right - w->rect.left, r.bottom - w->rect.top};
 }
 
+void clamp_geometry(bool top_level, int* x, int* y, int* width, int* height) {
+    constexpr int kCoordinate = 32767;
+    constexpr int kTopLevelSide = 4096;
+    const int side = top_level ? kTopLevelSide : kCoordinate;
+    *x = std::clamp(*x, -kCoordinate, kCoordinate);
+    *y = std::clamp(*y, -kCoordinate, kCoordinate);
+    *width = std::clamp(*width, 0, side);
+    *height = std::clamp(*height, 0, side);
+}
+
 void sync_surface(Window* w) {
     if (w->parent) {
         w->surface.reset();
@@ -96,8 +106,8 @@ BOOL ClientToScreen(HWND hwnd, POINT* pt) {
     Window* w = find_window(hwnd);
     if (!w || !pt) return FALSE;
     RECT c = client_rect_on_screen(w);
-    pt->x += c.left;
-    pt->y += c.top;
+    pt->x = wrap_add(pt->x, c.left);
+    pt->y = wrap_add(pt->y, c.top);
     return TRUE;
 }
 
@@ -105,8 +115,8 @@ BOOL ScreenToClient(HWND hwnd, POINT* pt) {
     Window* w = find_window(hwnd);
     if (!w || !pt) return FALSE;
     RECT c = client_rect_on_screen(w);
-    pt->x -= c.left;
-    pt->y -= c.top;
+    pt->x = wrap_sub(pt->x, c.left);
+    pt->y = wrap_sub(pt->y, c.top);
     return TRUE;
 }
 
@@ -127,8 +137,8 @@ int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
     int dx = origin_from.x - origin_to.x, dy = origin_from.y - origin_to.y;
     if (points) {
         for (UINT i = 0; i < count; ++i) {
-            points[i].x += dx;
-            points[i].y += dy;
+            points[i].x = wrap_add(points[i].x, dx);
+            points[i].y = wrap_add(points[i].y, dy);
         }
     }
     return MAKELPARAM(dx, dy) & 0xFFFFFFFF;
@@ -150,8 +160,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UI
         if (!(w = find_window(hwnd))) return FALSE;
     }
     flags = wp.flags;
-    wp.cx = std::max(wp.cx, 0);
-    wp.cy = std::max(wp.cy, 0);
+    clamp_geometry(!w->parent, &wp.x, &wp.y, &wp.cx, &wp.cy);
 
     const bool top = !w->parent;
     const bool was_visible = is_really_visible(w);

@@ -74,7 +74,7 @@ void queue_input(Window* w, UINT msg, WPARAM wp, LPARAM lp) {
 
 LPARAM client_point(Window* w, POINT screen) {
     RECT c = client_rect_on_screen(w);
-    return MAKELPARAM(screen.x - c.left, screen.y - c.top);
+    return MAKELPARAM(wrap_sub(screen.x, c.left), wrap_sub(screen.y, c.top));
 }
 
 void post_leave(HWND h) {
@@ -180,8 +180,10 @@ void input_mouse_button(POINT screen, int button, bool down) {
         std::uint64_t now = host::current().now_ms();
         bool second = s.last_press_valid && s.last_press_window == target_handle && s.last_press_button == button &&
                       now - s.last_press_time <= kDoubleClickTime &&
-                      std::abs(screen.x - s.last_press_point.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                      std::abs(screen.y - s.last_press_point.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+                      std::llabs(static_cast<long long>(screen.x) - s.last_press_point.x) <=
+                          GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                      std::llabs(static_cast<long long>(screen.y) - s.last_press_point.y) <=
+                          GetSystemMetrics(SM_CYDOUBLECLK) / 2;
         if (second && (target->cls->style & CS_DBLCLKS) && button != 2) {
             msg = button == 0 ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK;
             s.last_press_valid = false;  // a third press starts a new pair

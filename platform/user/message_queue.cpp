@@ -128,7 +128,7 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filter_min, UINT filter_max) {
     if (!msg) return -1;
     while (!PeekMessageA(msg, hwnd, filter_min, filter_max, PM_REMOVE)) {
         notify_damage();
-        host::current().wait_for_events(next_timer_due_in());
+        host::current().wait_for_events(next_timer_due_in_for(hwnd));
     }
     return msg->message == WM_QUIT ? FALSE : TRUE;
 }

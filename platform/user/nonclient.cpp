@@ -110,7 +110,7 @@ void paint_nonclient(Window* w, HDC hdc) {
 LRESULT nonclient_hit_test(Window* w, POINT screen) {
     RECT wr = window_rect_on_screen(w);
     if (screen.x < wr.left || screen.x >= wr.right || screen.y < wr.top || screen.y >= wr.bottom) return HTNOWHERE;
-    POINT p{screen.x - wr.left, screen.y - wr.top};
+    POINT p{wrap_sub(screen.x, wr.left), wrap_sub(screen.y, wr.top)};
     if (PtInRect(&w->client, p)) return HTCLIENT;
     RECT v, h;
     scroll_bar_rects(w, &v, &h);

@@ -2,12 +2,17 @@
 // right <= left or bottom <= top is empty.
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/win32.h"
 
 namespace {
 
 bool empty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
+
+// Offsets wrap as 32-bit integers, as the original platform's do, instead of overflowing.
+LONG add(LONG a, LONG b) { return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b)); }
+LONG sub(LONG a, LONG b) { return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b)); }
 
 }  // namespace
 
@@ -43,19 +48,19 @@ BOOL PtInRect(const RECT* rc, POINT pt) {
 
 BOOL OffsetRect(RECT* rc, int dx, int dy) {
     if (!rc) return FALSE;
-    rc->left += dx;
-    rc->right += dx;
-    rc->top += dy;
-    rc->bottom += dy;
+    rc->left = add(rc->left, dx);
+    rc->right = add(rc->right, dx);
+    rc->top = add(rc->top, dy);
+    rc->bottom = add(rc->bottom, dy);
     return TRUE;
 }
 
 BOOL InflateRect(RECT* rc, int dx, int dy) {
     if (!rc) return FALSE;
-    rc->left -= dx;
-    rc->right += dx;
-    rc->top -= dy;
-    rc->bottom += dy;
+    rc->left = sub(rc->left, dx);
+    rc->right = add(rc->right, dx);
+    rc->top = sub(rc->top, dy);
+    rc->bottom = add(rc->bottom, dy);
     return TRUE;
 }
 

@@ -102,7 +102,7 @@ bool geometry_of(Window* w, bool vertical, POINT screen, BarGeometry* g) {
     if (g->bar.left >= g->bar.right || g->bar.top >= g->bar.bottom) return false;
     g->layout = layout_scroll_bar(g->bar, vertical, vertical ? w->vscroll : w->hscroll);
     RECT wr = window_rect_on_screen(w);
-    g->point = POINT{screen.x - wr.left, screen.y - wr.top};
+    g->point = POINT{wrap_sub(screen.x, wr.left), wrap_sub(screen.y, wr.top)};
     return true;
 }
 
@@ -161,10 +161,12 @@ bool scroll_bar_drag(POINT screen) {
     const int track_length = held.vertical ? l.track.bottom - l.track.top : l.track.right - l.track.left;
     const int thumb_length = held.vertical ? l.thumb.bottom - l.thumb.top : l.thumb.right - l.thumb.left;
     const int free_length = track_length - thumb_length;
-    const int along = (held.vertical ? g.point.y : g.point.x) - track_start - held.grab;
+    const long long along = static_cast<long long>(held.vertical ? g.point.y : g.point.x) - track_start - held.grab;
     const long long span = static_cast<long long>(max_pos(info)) - info.min;
     int pos = info.min;
-    if (free_length > 0) pos = static_cast<int>(info.min + std::clamp(along, 0, free_length) * span / free_length);
+    if (free_length > 0) {
+        pos = static_cast<int>(info.min + std::clamp<long long>(along, 0, free_length) * span / free_length);
+    }
     if (pos != info.track_pos) {
         info.track_pos = pos;
         queue_scroll(w, held.vertical, SB_THUMBTRACK, pos, screen);

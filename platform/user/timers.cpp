@@ -53,10 +53,13 @@ bool is_live_timer_proc(HWND hwnd, UINT_PTR id, LPARAM proc) {
     return t && t->proc && reinterpret_cast<LPARAM>(t->proc) == proc;
 }
 
-std::int64_t next_timer_due_in() {
+std::int64_t next_timer_due_in() { return next_timer_due_in_for(HWND()); }
+
+std::int64_t next_timer_due_in_for(HWND filter) {
     std::uint64_t now = host::current().now_ms();
     std::int64_t best = -1;
     for (const Timer& t : state().timers) {
+        if (filter && t.hwnd != filter && !IsChild(filter, t.hwnd)) continue;
         std::int64_t in = t.pending || t.due <= now ? 0 : static_cast<std::int64_t>(t.due - now);
         if (best < 0 || in < best) best = in;
     }

@@ -79,8 +79,7 @@ HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWOR
 
     if (x == CW_USEDEFAULT) x = (style & WS_CHILD) ? 0 : kDefaultX, y = (style & WS_CHILD) ? 0 : kDefaultY;
     if (width == CW_USEDEFAULT) width = kDefaultWidth, height = kDefaultHeight;
-    if (width < 0) width = 0;
-    if (height < 0) height = 0;
+    clamp_geometry(!(style & WS_CHILD), &x, &y, &width, &height);
 
     auto owned = std::make_unique<Window>();
     Window* w = owned.get();

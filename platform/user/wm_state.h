@@ -151,6 +151,15 @@ struct State {
 
 State& state();
 
+// Coordinate arithmetic on caller-supplied values wraps as 32-bit integers
+// instead of overflowing.
+constexpr LONG wrap_add(LONG a, LONG b) {
+    return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+constexpr LONG wrap_sub(LONG a, LONG b) {
+    return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
+
 // Live window behind a handle, or null (dead, destroyed, 0).
 Window* find_window(HWND h);
 // The top-level window a window belongs to (itself when it is top-level).
@@ -172,6 +181,11 @@ void release_if_unused(Window* w);
 
 // Siblings list the window sits in (its parent's children or the top-level list).
 std::vector<HWND>& sibling_list(Window* w);
+
+// Keeps a window's rectangle within what coordinates and surfaces can hold:
+// positions within +-32767, sizes from 0 to 32767, and a top-level window's
+// size (its screen surface) at most 4096 x 4096.
+void clamp_geometry(bool top_level, int* x, int* y, int* width, int* height);
 
 // Recomputes the client rectangle through WM_NCCALCSIZE.
 void recalc_client(Window* w);

@@ -312,6 +312,10 @@ struct DLGTEMPLATEA {
 };
 
 HWND CreateDialogIndirectParamA(HINSTANCE inst, const DLGTEMPLATEA* tmpl, HWND owner, DLGPROC proc, LPARAM init);
+// Modal: disables the owner and sends it WM_ENTERIDLE (MSGF_DIALOGBOX, the dialog)
+// whenever the queue is empty. On the headless host, whose clock moves only when
+// told to, an empty queue lets the clock jump to the next timer; with no timer
+// running nothing could ever end the dialog, so it ends with IDCANCEL.
 INT_PTR DialogBoxIndirectParamA(HINSTANCE inst, const DLGTEMPLATEA* tmpl, HWND owner, DLGPROC proc, LPARAM init);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 BOOL IsDialogMessageA(HWND dialog, MSG* msg);
@@ -320,4 +324,6 @@ BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
 UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size);
 HWND GetNextDlgTabItem(HWND dialog, HWND ctl, BOOL previous);
 LRESULT DefDlgProcA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+// A modal dialog with the text and OK, OK and Cancel, or Yes and No (ids IDOK,
+// IDCANCEL, IDYES, IDNO), sized to the text and centred on the owner's top-level.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

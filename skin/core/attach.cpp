@@ -27,8 +27,8 @@ LONG SkinWindow(HWND hWnd) {
     const ControlFamily family = GetControlFamily(hWnd);
     if (family == ControlFamily::Container) {
         EnumChildWindows(hWnd, &EnumSkinChild, 0);
-    } else {
-        detail::PrepareFamilyState(hWnd, family);
+    } else if (!detail::PrepareFamilyState(hWnd, family)) {
+        return 0;
     }
 
     const LONG_PTR previous = SetWindowLongA(hWnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWindowProc));

@@ -1,31 +1,30 @@
 #include "skin/core/family_state.h"
 
 #include "skin/core/properties.h"
+#include "skin/core/push_style.h"
 
 namespace mSkinner::detail {
 
 namespace {
 
-// Plain push-button types (0, 1, 8, 9) have both of these bits clear; every other
-// button type keeps its own painting.
-constexpr LONG_PTR kNonPushTypeBits = 6;
-
-void PreparePushButton(HWND hWnd) {
+bool PreparePushButton(HWND hWnd) {
     HDC windowDC = GetWindowDC(hWnd);
     WindowSize size;
     GetWindowSize(hWnd, size);
+    HDC faces[4];
+    HBITMAP bitmaps[4];
     for (int i = 0; i < 4; ++i) {
-        HDC face = CreateCompatibleDC(windowDC);
-        HBITMAP bitmap = CreateCompatibleBitmap(windowDC, size.Width, size.Height);
-        SelectObject(face, bitmap);
-        SetProp(hWnd, kFaceDcNames[i], HandleToLong(face));
-        SetProp(hWnd, kFaceBitmapNames[i], HandleToLong(bitmap));
+        faces[i] = CreateCompatibleDC(windowDC);
+        bitmaps[i] = CreateCompatibleBitmap(windowDC, size.Width, size.Height);
+        SelectObject(faces[i], bitmaps[i]);
+        SetProp(hWnd, kFaceDcNames[i], HandleToLong(faces[i]));
+        SetProp(hWnd, kFaceBitmapNames[i], HandleToLong(bitmaps[i]));
     }
     RenderButtonFaces(hWnd);
     ReleaseDC(hWnd, windowDC);
 
     const LONG_PTR style = GetWindowLongA(hWnd, GWL_STYLE);
-    if ((style & kNonPushTypeBits) == 0) {
+    if (IsPlainPushStyle(style)) {
         // The button stops painting its own face; the engine's faces take over.
         SendMessageA(hWnd, BM_SETSTYLE, BS_OWNERDRAW, -1);
     }
@@ -35,8 +34,20 @@ void PreparePushButton(HWND hWnd) {
     SetProp(hWnd, kOldState, IsWindowEnabled(hWnd) ? SkinState::Normal : SkinState::Disabled);
     SetProp(hWnd, kAlphaLevel, 0);
 
-    // The system owns the region from here on.
-    SetWindowRgn(hWnd, CreateRoundRectRgn(0, 0, size.Width + 1, size.Height + 1, 3, 3), TRUE);
+    // The system owns the region from here on, once it has taken it.
+    HRGN shape = CreateRoundRectRgn(0, 0, size.Width + 1, size.Height + 1, 3, 3);
+    if (!SetWindowRgn(hWnd, shape, TRUE)) DeleteObject(shape);
+
+    // The button's own procedure may destroy it while it answers us; its
+    // properties went with it, so the faces are freed from here.
+    if (!IsWindow(hWnd)) {
+        for (int i = 0; i < 4; ++i) {
+            DeleteDC(faces[i]);
+            DeleteObject(bitmaps[i]);
+        }
+        return false;
+    }
+    return true;
 }
 
 void ReleasePushButton(HWND hWnd) {
@@ -55,11 +66,10 @@ void ReleasePushButton(HWND hWnd) {
 
 }  // namespace
 
-void PrepareFamilyState(HWND hWnd, ControlFamily family) {
+bool PrepareFamilyState(HWND hWnd, ControlFamily family) {
     switch (family) {
     case ControlFamily::PushButton:
-        PreparePushButton(hWnd);
-        break;
+        return PreparePushButton(hWnd);
     case ControlFamily::ComboBox:
     case ControlFamily::DriveList:
     case ControlFamily::CheckBox:
@@ -75,6 +85,7 @@ void PrepareFamilyState(HWND hWnd, ControlFamily family) {
     default:
         break;
     }
+    return IsWindow(hWnd) != 0;
 }
 
 void ReleaseFamilyState(HWND hWnd, ControlFamily family) {

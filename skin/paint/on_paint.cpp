@@ -3,13 +3,12 @@
 // renderers).
 
 #include "skin/core/properties.h"
+#include "skin/core/push_style.h"
 #include "skin/mSkinner.h"
 
 namespace mSkinner {
 
 namespace {
-
-constexpr LONG_PTR kNonPushTypeBits = 6;
 
 LRESULT PaintPushButton(HWND hWnd) {
     // A repaint shows the target face at once: any fade in progress ends here.
@@ -26,7 +25,7 @@ LRESULT PaintPushButton(HWND hWnd) {
 
 LRESULT OnPaint(WNDPROC& oldProc, HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& lParam) {
     if (GetControlFamily(hWnd) == ControlFamily::PushButton &&
-        (GetPropA(hWnd, kOldStyle) & kNonPushTypeBits) == 0) {
+        IsPlainPushStyle(GetPropA(hWnd, kOldStyle))) {
         return PaintPushButton(hWnd);
     }
     return CallWindowProcA(oldProc, hWnd, msg, wParam, lParam);

@@ -4,6 +4,7 @@
 // Repeated blends at rising alpha make the cross-fade.
 
 #include "skin/core/properties.h"
+#include "skin/core/push_style.h"
 #include "skin/mSkinner.h"
 
 namespace mSkinner {
@@ -18,9 +19,6 @@ constexpr COLORREF kDisabledCaptionColor = 0x968A79;
 // Caption and focus rectangle share this inset from the window's edge.
 constexpr LONG kCaptionInset = 2;
 constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
-// Check boxes, radio buttons, group boxes and owner-draw buttons have one of
-// these type bits; the engine leaves their painting to them.
-constexpr LONG_PTR kNonPushTypeBits = 6;
 
 }  // namespace
 
@@ -53,7 +51,7 @@ LONG DrawPushButton(HWND hWnd, HDC hDC) {
     // A disabled button shows its disabled face whatever a handler asked for;
     // this holds also for the styles that are not drawn here.
     if (!IsWindowEnabled(hWnd)) SetPropA(hWnd, kOldState, SkinState::Disabled);
-    if ((GetPropA(hWnd, kOldStyle) & kNonPushTypeBits) != 0) return 0;
+    if (!IsPlainPushStyle(GetPropA(hWnd, kOldStyle))) return 0;
 
     WindowSize size;
     GetWindowSize(hWnd, size);

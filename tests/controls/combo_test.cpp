@@ -44,6 +44,8 @@ TEST_F(ComboTest, FirstDropDownAsksForListColoursWithTheListWindow) {
     headless::pump();
     EXPECT_EQ(count(WM_CTLCOLORLISTBOX), asked + 1);
     EXPECT_EQ(codes(), (std::vector<WORD>{CBN_SETFOCUS, CBN_DROPDOWN}));
+    headless::key_press(VK_DOWN);
+    EXPECT_TRUE(headless::save_png(list, testsupport::output_path("controls_combo_list.png")));
 }
 
 TEST_F(ComboTest, ListColoursComeFromTheParentsBrush) {

@@ -266,6 +266,12 @@ TEST_F(DialogTest, MessageBoxIsSizedToItsText) {
         MessageBoxA(parent, text, "t", MB_OK);
         return width;
     };
+    on_idle = [](HWND dialog) {
+        headless::pump();
+        EXPECT_TRUE(headless::save_png(dialog, testsupport::output_path("controls_message_box.png")));
+        EndDialog(dialog, IDOK);
+    };
+    MessageBoxA(parent, "转到 the gateway?\r\nA second line.", "Zelvio", MB_YESNO);
     int narrow = width_for("Hi");
     int wide = width_for("A much longer message that needs a wider box than two letters do");
     EXPECT_GT(wide, narrow);

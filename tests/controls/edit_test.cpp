@@ -116,6 +116,37 @@ TEST_F(EditTest, ReadOnlyRefusesChangesButCopies) {
     EXPECT_EQ(text_of(e), "!");
 }
 
+TEST_F(EditTest, CharacterStyles) {
+    struct Case {
+        const char* name;
+        DWORD style;
+        const char* typed;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"digits only", ES_NUMBER | ES_AUTOHSCROLL, "a1b2转3", "123"},
+        {"upper case", ES_UPPERCASE | ES_AUTOHSCROLL, "Abc转d", "ABC转D"},
+        {"lower case", ES_LOWERCASE | ES_AUTOHSCROLL, "AbC", "abc"},
+        {"password keeps the real text", ES_PASSWORD | ES_AUTOHSCROLL, "secret", "secret"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND e = focused_edit(c.style);
+        headless::type_text(c.typed);
+        EXPECT_EQ(text_of(e), c.kept);
+        DestroyWindow(e);
+    }
+    // A password box shows stars and keeps its text off the clipboard.
+    HWND secret = focused_edit(ES_PASSWORD | ES_AUTOHSCROLL, "");
+    headless::type_text("pw");
+    headless::set_clipboard_text("before");
+    press_key('A', false, true);
+    press_key('C', false, true);
+    press_key('X', false, true);
+    EXPECT_EQ(headless::clipboard_text(), "before");
+    EXPECT_EQ(text_of(secret), "pw");
+}
+
 TEST_F(EditTest, EnterInASingleLineBoxDoesNothing) {
     HWND e = focused_edit(ES_AUTOHSCROLL, "address");
     press_key(VK_RETURN);

@@ -99,6 +99,23 @@ TEST_F(ControlLook, OptionButton) {
     EXPECT_TRUE(at(14, 18, sys(COLOR_BTNFACE)));
 }
 
+TEST_F(ControlLook, LeftTextPutsTheBoxOnTheRight) {
+    make("Button", BS_AUTOCHECKBOX | BS_LEFTTEXT, 10, 10, 100, 20, "Check");
+    EXPECT_TRUE(at(110 - 13, 14, sys(COLOR_BTNSHADOW)));
+    EXPECT_TRUE(at(10, 14, sys(COLOR_BTNFACE)));
+}
+
+TEST_F(ControlLook, StaticText) {
+    HWND label = make("Static", SS_CENTER, 10, 10, 100, 20, "Label");
+    RECT text{10, 10, 110, 30};
+    EXPECT_GT(pixels_of(text, sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_TRUE(at(12, 12, sys(COLOR_BTNFACE))) << "centred: the left end is background";
+    EnableWindow(label, FALSE);
+    headless::pump();
+    EXPECT_EQ(pixels_of(text, sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GT(pixels_of(text, sys(COLOR_GRAYTEXT)), 0);
+}
+
 TEST_F(ControlLook, GroupBoxAndFrameDrawAnEtchedLine) {
     make("Button", BS_GROUPBOX, 10, 10, 100, 60, "Group");
     make("Frame", 0, 150, 10, 100, 60, "Frame");

@@ -225,6 +225,21 @@ TEST_F(SkinTest, NullDeadAndUnattachedHandlesChangeNothing) {
     EXPECT_TRUE(mSkinner::IsSkinInitialised()) << "an unattached detach releases nothing";
 }
 
+TEST_F(SkinTest, WindowDestroyedWhileBeingAttachedLeavesNothingBehind) {
+    HWND form = MakeTopLevel("Form", 100, 100);
+    HWND button = MakeChild(form, "ThunderCommandButton", "Go", 10, 10, 49, 25);
+    ASSERT_EQ(mSkinner::SkinForm(HWND()), 0);  // the images exist before the count is taken
+    const int objects = headless::gdi_object_count();
+    const int windows = headless::window_count();
+
+    skintest::DestroyOnFontRequest() = button;
+    EXPECT_EQ(mSkinner::SkinWindow(button), 0) << "a window that is gone is not attached";
+    EXPECT_FALSE(IsWindow(button));
+    EXPECT_EQ(SkinnedWindowCount(), 0);
+    EXPECT_EQ(headless::window_count(), windows - 1);
+    EXPECT_EQ(headless::gdi_object_count(), objects) << "no face, bitmap or region is left over";
+}
+
 TEST_F(SkinTest, CountFollowsEveryAttachAndDetach) {
     HWND a = MakeTopLevel("TestTextBox", 10, 10);
     HWND b = MakeTopLevel("TestTextBox", 10, 10);

@@ -9,6 +9,11 @@ std::vector<LoggedMessage>& MessageLog() {
     return log;
 }
 
+HWND& DestroyOnFontRequest() {
+    static HWND hwnd;
+    return hwnd;
+}
+
 HBRUSH TestListBrush() { return HBRUSH(GetStockObject(LTGRAY_BRUSH)); }
 
 LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -20,6 +25,10 @@ LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_GETFONT:
+        if (hwnd == DestroyOnFontRequest()) {
+            DestroyOnFontRequest() = HWND();
+            DestroyWindow(hwnd);
+        }
         return 0;
     case kEchoMessage:
         return lParam + 1;
@@ -63,6 +72,7 @@ void SkinTest::TearDown() {
     if (mSkinner::IsSkinInitialised()) mSkinner::ReleaseSkinImages();
     EXPECT_EQ(mSkinner::SkinnedWindowCount(), 0);
     MessageLog().clear();
+    DestroyOnFontRequest() = HWND();
     PlatformTest::TearDown();
 }
 

@@ -28,6 +28,9 @@ inline constexpr UINT kEchoMessage = WM_USER + 7;  // returns lParam + 1
 // The brush a test combo box chooses for its list.
 HBRUSH TestListBrush();
 
+// A window that destroys itself when it is first asked for its font (0: none).
+HWND& DestroyOnFontRequest();
+
 // The procedure behind every test class: logs, keeps BM_SETSTYLE's type bits,
 // reports no font, answers kEchoMessage and WM_CTLCOLORLISTBOX.
 LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 // Dead handles and handle 0: every function returns its failure value and
 // changes nothing.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -105,6 +106,61 @@ TEST_F(BadInputTest, NullPointersAndZeroSizesAreRefused) {
     EXPECT_EQ(r.bottom, 0);
     HDC dc = GetDC(tiny);
     ReleaseDC(tiny, dc);
+    headless::pump();
+}
+
+TEST_F(BadInputTest, HugePositionsAndSizesAreKeptInRange) {
+    constexpr int kHuge = 0x7FFFFFF0;
+    HWND top = CreateWindowExA(0, recorder_class(), "", 0, kHuge, -kHuge, kHuge, kHuge, HWND(), HMENU(), HINSTANCE(),
+                               nullptr);
+    ASSERT_TRUE(IsWindow(top));
+    RECT r;
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r.left, 32767);
+    EXPECT_EQ(r.top, -32767);
+    EXPECT_EQ(r.right - r.left, 4096) << "a top-level window's surface stays allocatable";
+    HWND c = child(top, 0, 0, 10, 10);
+    SetWindowPos(c, HWND(), kHuge, kHuge, kHuge, kHuge, SWP_NOZORDER);
+    GetClientRect(c, &r);
+    EXPECT_EQ(r.right, 32767);
+    POINT p{0, 0};
+    ClientToScreen(c, &p);
+    EXPECT_EQ(p.x, 65534);
+    headless::click(40000, 0);
+    SetCapture(c);
+    headless::mouse_move(INT32_MIN, INT32_MAX);  // the capture gets it, coordinates wrapped
+    headless::mouse_down(INT32_MIN, INT32_MAX);
+    headless::mouse_up(INT32_MIN, INT32_MAX);
+    headless::mouse_down(INT32_MAX, INT32_MIN);
+    POINT far{INT32_MAX, INT32_MIN};
+    EXPECT_TRUE(ClientToScreen(c, &far));
+    EXPECT_TRUE(ScreenToClient(c, &far));
+    EXPECT_EQ(far.x, INT32_MAX) << "there and back again";
+    MapWindowPoints(c, HWND(), &far, 1);
+    headless::pump();
+}
+
+TEST_F(BadInputTest, ExtremeScrollRangesStayConsistent) {
+    HWND top = top_level(0, 0, 200, 200);
+    HWND c = child(top, 0, 0, 100, 100, WS_CHILD | WS_VISIBLE | WS_VSCROLL);
+    EXPECT_TRUE(SetScrollRange(c, SB_VERT, INT32_MIN, INT32_MAX, TRUE));
+    EXPECT_EQ(SetScrollPos(c, SB_VERT, INT32_MAX, TRUE), 0) << "the old position";
+    EXPECT_EQ(GetScrollPos(c, SB_VERT), INT32_MAX);
+    SCROLLINFO si;
+    si.fMask = SIF_PAGE;
+    si.nPage = 0xFFFFFFFFu;
+    SetScrollInfo(c, SB_VERT, &si, TRUE);
+    headless::pump();
+    headless::mouse_down(91, 50);
+    headless::mouse_move(91, 99);
+    headless::mouse_up(91, 99);
+    EXPECT_TRUE(SetScrollRange(c, SB_VERT, 10, 5, TRUE)) << "max below min";
+    SCROLLINFO out;
+    out.fMask = SIF_ALL;
+    GetScrollInfo(c, SB_VERT, &out);
+    EXPECT_GE(out.nMax, out.nMin);
+    EXPECT_GE(out.nPos, out.nMin);
+    EXPECT_LE(out.nPos, out.nMax);
     headless::pump();
 }
 

@@ -216,6 +216,10 @@ TEST(RectHelpers, EdgesAreExclusive) {
     SubtractRect(&out, &a, &middle);
     EXPECT_EQ(out.left, 0) << "a hole leaves the rectangle whole";
     EXPECT_FALSE(IntersectRect(nullptr, &a, &b));
+    RECT edge{0x7FFFFFF0, 0, 0x7FFFFFFF, 1};
+    EXPECT_TRUE(OffsetRect(&edge, 0x20, 0)) << "wraps, as 32-bit integers do, instead of overflowing";
+    EXPECT_LT(edge.left, 0);
+    EXPECT_TRUE(InflateRect(&edge, static_cast<int>(0x80000000u), 0));
 }
 
 }  // namespace

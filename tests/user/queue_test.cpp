@@ -178,3 +178,24 @@ TEST_F(TimerTest, CallbacksAreCalledAndForgedOnesAreNot) {
 
 }  // namespace
 }  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(QueueTest, AFilteredWaitSkipsOtherWindowsTimers) {
+    HWND top = top_level();
+    HWND other = top_level(300, 0);
+    headless::pump();
+    SetTimer(other, 1, 10, nullptr);
+    SetTimer(top, 2, 50, nullptr);
+    headless::advance(10);  // other's tick is taken; it falls due again at 20
+    headless::headless_host().set_clock(25);  // other's tick waits, undelivered
+    MSG msg;
+    ASSERT_TRUE(GetMessageA(&msg, top, 0, 0)) << "waits for top's own timer, not spinning on other's";
+    EXPECT_EQ(msg.hwnd, top);
+    EXPECT_EQ(msg.wParam, 2u);
+    EXPECT_EQ(headless::now(), 50u);
+}
+
+}  // namespace
+}  // namespace usertest

@@ -3,6 +3,7 @@
 // may crash, leak or leave a handle behind.
 
 #include <cstdlib>
+#include <iterator>
 #include <random>
 #include <vector>
 
@@ -52,10 +53,17 @@ BOOL destroy_some(HWND h, LPARAM) {
     return TRUE;
 }
 
-TEST_F(WindowTest, RandomOperationsLeaveNothingBehind) {
+class RandomOperations : public WindowTest {
+protected:
+    void run(bool with_standard_controls);
+};
+
+void RandomOperations::run(bool with_standard_controls) {
     // ZELVIO_SEED=n runs another order, for hunting.
     const char* seed_text = std::getenv("ZELVIO_SEED");
     std::mt19937 generator(seed_text ? std::atoi(seed_text) : 20261211);
+    static const char* const kStandard[] = {"Button",  "Edit",        "ComboBox",          "ListBox",
+                                            "Static",  "SysHeader32", "msctls_progress32", "#32770"};
     std::vector<HWND> windows;
     rng = &generator;
     pool = &windows;
@@ -69,7 +77,12 @@ TEST_F(WindowTest, RandomOperationsLeaveNothingBehind) {
         case 1: {
             DWORD style = (generator() % 2 ? WS_VISIBLE : 0) | (generator() % 4 == 0 ? WS_CLIPCHILDREN : 0);
             HWND parent = generator() % 3 ? target : HWND();
-            HWND h = CreateWindowExA(0, recorder_class(), "w", style | (parent ? WS_CHILD : 0), x, y, 40, 30,
+            const char* cls = recorder_class();
+            if (with_standard_controls && generator() % 2) {
+                cls = kStandard[generator() % std::size(kStandard)];
+                style |= static_cast<DWORD>(generator() % 16) | (generator() % 3 == 0 ? WS_VSCROLL : 0);
+            }
+            HWND h = CreateWindowExA(0, cls, "w", style | (parent ? WS_CHILD : 0), x, y, 40, 30,
                                      parent, HMENU(), HINSTANCE(), nullptr);
             if (h) windows.push_back(h);
             break;
@@ -107,6 +120,12 @@ TEST_F(WindowTest, RandomOperationsLeaveNothingBehind) {
     EXPECT_GT(log.count(WM_PAINT), 20);
     // TearDown checks that the reset destroys everything and frees every object.
 }
+
+TEST_F(RandomOperations, LeaveNothingBehind) { run(false); }
+
+// The same with the standard controls among the windows, which capture, set
+// timers, drop lists and run their own painting.
+TEST_F(RandomOperations, LeaveNothingBehindWithStandardControls) { run(true); }
 
 }  // namespace
 }  // namespace usertest
