@@ -2,7 +2,8 @@
 """End-to-end: the real zelvio program, built against a gateway on 127.0.0.1,
 under a private Xvfb display, driven with xdotool.
 
-Checks that the first request is the start address through the gateway, that
+Checks that the window carries the program's 24 x 24 icon, that the first
+request is the start address through the gateway, that
 the window shows the skinned exit button and its Chinese captions, that Enter in
 the address box does nothing, that a typed address with a blank and "&" reaches
 the gateway escaped, that copy and paste go through the desktop clipboard, that
@@ -130,6 +131,9 @@ def check_browsing(args, checks, display, screen, start_address):
         checks.expect(run.find_window(), "the window appears")
         if run.window is None:
             return
+
+        icons = screen.icon_sizes(run.window)
+        checks.expect((24, 24) in icons, f"the window carries the program's 24 x 24 icon (icons: {icons})")
 
         first = x11session.wait_for(lambda: gateway_requests(gateway), 20)
         expected = f"GET {GATEWAY_PATH}{start_address} HTTP/1.1" if start_address else None

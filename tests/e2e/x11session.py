@@ -148,6 +148,36 @@ class Screen:
         finally:
             image.contents.destroy_image(ctypes.cast(image, ctypes.c_void_p))
 
+    def icon_sizes(self, window):
+        """The sizes of the icons a window carries in _NET_WM_ICON (width, height pairs)."""
+        x11 = self.x11
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XGetWindowProperty.argtypes = [
+            ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long, ctypes.c_int,
+            ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
+            ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong),
+            ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong))]
+        x11.XFree.argtypes = [ctypes.c_void_p]
+        atom = x11.XInternAtom(self.handle, b"_NET_WM_ICON", 0)
+        kind, fmt = ctypes.c_ulong(), ctypes.c_int()
+        count, remaining = ctypes.c_ulong(), ctypes.c_ulong()
+        data = ctypes.POINTER(ctypes.c_ulong)()
+        any_type = 0
+        x11.XGetWindowProperty(self.handle, window, atom, 0, 1 << 20, 0, any_type, ctypes.byref(kind),
+                               ctypes.byref(fmt), ctypes.byref(count), ctypes.byref(remaining), ctypes.byref(data))
+        sizes, i = [], 0
+        try:
+            # Format-32 properties arrive as longs: width, height, then width * height pixels.
+            while i + 2 <= count.value:
+                width, height = data[i], data[i + 1]
+                sizes.append((width, height))
+                i += 2 + width * height
+        finally:
+            if data:
+                x11.XFree(data)
+        return sizes
+
     def close(self):
         if self.handle:
             self.x11.XCloseDisplay(self.handle)
