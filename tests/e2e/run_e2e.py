@@ -3,14 +3,14 @@
 under a private Xvfb display, driven with xdotool.
 
 Checks that the window carries the program's 24 x 24 icon, that the first
-request is the start address through the gateway, that
-the window shows the skinned exit button and its Chinese captions, that Enter in
-the address box does nothing, that a typed address with a blank and "&" reaches
-the gateway escaped, that copy and paste go through the desktop clipboard, that
-a link with target="_blank" opens in the same window, that the exit button ends
-the program with status 0 within a second, and that with no gateway at all the
-window still opens skinned and the view shows WebKit's page for an unreachable
-address. Servers and processes are cleaned up on every path."""
+request is the start address through the gateway, that the window shows the
+skinned exit button and its Chinese captions, that Enter in the address box
+does nothing, that a typed address with a blank and "&" reaches the gateway
+escaped, that copy and paste go through the desktop clipboard, that a link with
+target="_blank" opens in the same window, that the exit button ends the program
+with status 0 within a second, and that with no gateway at all the window still
+opens skinned and the view shows WebKit's page for an unreachable address.
+Servers and processes are cleaned up on every path."""
 
 import argparse
 import os
