@@ -146,21 +146,8 @@ LRESULT dialog_code(HWND hwnd) {
     }
 }
 
-}  // namespace
-
-LRESULT button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_buttons.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<ButtonState> state = g_buttons.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    ButtonState& s = *state;
-
+LRESULT handle_button_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ButtonState& s) {
     switch (msg) {
-    case WM_NCDESTROY:
-        g_buttons.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_NCHITTEST:
         // Group boxes let clicks through to whatever lies under their frame.
         if (button_type(hwnd) == BS_GROUPBOX) return HTTRANSPARENT;
@@ -278,6 +265,12 @@ LRESULT button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_buttons.dispatch(hwnd, msg, wp, lp, handle_button_message);
 }
 
 }  // namespace controls
