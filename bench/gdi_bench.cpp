@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/gdi/internal.h"
+#include "tests/support/memory_surface.h"
 
 namespace {
 
@@ -25,27 +26,15 @@ void sizes(benchmark::internal::Benchmark* b) {
 }
 
 // A memory DC with a colour bitmap filled with something that is not all one value.
-struct Canvas {
-    Canvas(int w, int h) {
-        dc = CreateCompatibleDC(HDC());
-        bitmap = CreateCompatibleBitmap(dc, w, h);
-        old = SelectObject(dc, bitmap);
+struct Canvas : testsupport::MemorySurface {
+    Canvas(int w, int h) : MemorySurface(w, h) {
         std::uint32_t v = 0x12345u;
         for (auto& p : surface().pixels) p = (v = v * 1664525u + 1013904223u) & 0xFFFFFF;
     }
-    ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    gdi::Surface& surface() { return *gdi::bitmap_surface(bitmap); }
     pixman_image_t* pixman() {
         gdi::Surface& s = surface();
         return pixman_image_create_bits(PIXMAN_x8r8g8b8, s.width, s.height, s.pixels.data(), s.width * 4);
     }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
 };
 
 void set_bytes(benchmark::State& state, int w, int h) {
