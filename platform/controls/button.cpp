@@ -147,6 +147,8 @@ LRESULT dialog_code(HWND hwnd) {
 }
 
 LRESULT handle_button_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ButtonState& s) {
+    if (auto answer = caption_message(hwnd, msg, wp, lp)) return *answer;
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, s.font)) return *answer;
     switch (msg) {
     case WM_NCHITTEST:
         // Group boxes let clicks through to whatever lies under their frame.
@@ -155,17 +157,6 @@ LRESULT handle_button_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ButtonS
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
     case WM_PAINT: paint(hwnd, s); return 0;
     case WM_GETDLGCODE: return dialog_code(hwnd);
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
-        repaint(hwnd);
-        return r;
-    }
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        s.font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(s.font);
 
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a double-click presses again

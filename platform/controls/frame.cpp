@@ -47,20 +47,11 @@ LRESULT pass_to_parent(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT handle_frame_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, FrameState& state) {
+    if (auto answer = caption_message(hwnd, msg, wp, lp)) return *answer;
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, state.font)) return *answer;
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: paint(hwnd, state); return 0;
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
-        repaint(hwnd);
-        return r;
-    }
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        state.font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(state.font);
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:

@@ -95,15 +95,10 @@ void paint(HWND hwnd, const HeaderState& s) {
 }
 
 LRESULT handle_header_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, HeaderState& s) {
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, s.font)) return *answer;
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: paint(hwnd, s); return 0;
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        s.font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(s.font);
 
     case HDM_GETITEMCOUNT: return static_cast<LRESULT>(s.items.size());
     case HDM_INSERTITEMA: {

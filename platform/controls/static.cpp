@@ -57,6 +57,8 @@ void paint(HWND hwnd, const StaticState& state) {
 }
 
 LRESULT handle_static_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, StaticState& state) {
+    if (auto answer = caption_message(hwnd, msg, wp, lp)) return *answer;
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, state.font)) return *answer;
     switch (msg) {
     case WM_NCHITTEST:
         if (!(GetWindowLongA(hwnd, GWL_STYLE) & SS_NOTIFY)) return HTTRANSPARENT;
@@ -64,17 +66,6 @@ LRESULT handle_static_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, StaticS
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: paint(hwnd, state); return 0;
     case WM_GETDLGCODE: return DLGC_STATIC;
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
-        repaint(hwnd);
-        return r;
-    }
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        state.font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(state.font);
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
 }
