@@ -8,6 +8,7 @@
 #include "platform/headless.h"
 #include "platform/win32.h"
 #include "skin/mSkinner.h"
+#include "tests/support/browser_like_forms.h"
 
 namespace {
 
@@ -42,31 +43,7 @@ HWND Child(HWND parent, const char* cls, const char* text, int x, int y, int w, 
 HWND MakeBrowserLikeForm() {
     EnsureClass("BenchBrowser");
     forms::reset();
-    forms::FormDef def;
-    def.caption = "Zelvio";
-    def.client_width = 4110;
-    def.client_height = 8595;
-    auto add = [&](forms::ControlKind kind, const char* name, const char* parent, int l, int t, int w, int h,
-                   const char* caption, int tab, int stacking, DWORD ex = 0) {
-        forms::ControlDef c;
-        c.kind = kind;
-        c.name = name;
-        c.parent = parent;
-        c.left = l, c.top = t, c.width = w, c.height = h;
-        c.caption = caption;
-        c.tab_index = tab;
-        c.stacking = stacking;
-        c.ex_style = ex;
-        if (kind == forms::ControlKind::Custom) c.class_name = "BenchBrowser";
-        def.controls.push_back(c);
-    };
-    using forms::ControlKind;
-    add(ControlKind::Custom, "WebBrowser1", "", 0, 720, 4095, 6495, "", 0, 3);
-    add(ControlKind::TextBox, "Text1", "", 0, 7230, 4100, 1335, "about", 1, 2, WS_EX_CLIENTEDGE);
-    add(ControlKind::CommandButton, "Command1", "", 3240, 8040, 735, 375, "退 出", 2, 1);
-    add(ControlKind::Frame, "Frame1", "", 0, 0, 4095, 735, "地址栏", 3, 0);
-    add(ControlKind::TextBox, "Text2", "Frame1", 120, 240, 2895, 375, "http://wap.example/", 4, 0, WS_EX_CLIENTEDGE);
-    add(ControlKind::CommandButton, "Command2", "Frame1", 3120, 240, 735, 375, "转到", 5, 1);
+    forms::FormDef def = testsupport::BrowserWindowForm("BenchBrowser");
     forms::Form* form = forms::load_form(def, forms::FormEvents{});
     return form ? form->hwnd() : HWND();
 }

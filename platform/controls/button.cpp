@@ -146,21 +146,10 @@ LRESULT dialog_code(HWND hwnd) {
     }
 }
 
-}  // namespace
-
-LRESULT button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_buttons.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<ButtonState> state = g_buttons.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    ButtonState& s = *state;
-
+LRESULT handle_button_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ButtonState& s) {
+    if (auto answer = caption_message(hwnd, msg, wp, lp)) return *answer;
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, s.font)) return *answer;
     switch (msg) {
-    case WM_NCDESTROY:
-        g_buttons.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_NCHITTEST:
         // Group boxes let clicks through to whatever lies under their frame.
         if (button_type(hwnd) == BS_GROUPBOX) return HTTRANSPARENT;
@@ -168,17 +157,6 @@ LRESULT button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
     case WM_PAINT: paint(hwnd, s); return 0;
     case WM_GETDLGCODE: return dialog_code(hwnd);
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
-        repaint(hwnd);
-        return r;
-    }
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        s.font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(s.font);
 
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a double-click presses again
@@ -278,6 +256,12 @@ LRESULT button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_buttons.dispatch(hwnd, msg, wp, lp, handle_button_message);
 }
 
 }  // namespace controls

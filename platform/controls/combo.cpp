@@ -291,14 +291,9 @@ void combo_select_by_user(HWND combo, int index) {
     notify_parent(combo, CBN_SELCHANGE);
 }
 
-LRESULT combo_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_combos.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<ComboState> state = g_combos.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    ComboState& s = *state;
+namespace {
+
+LRESULT handle_combo_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ComboState& s) {
     const int index = static_cast<int>(static_cast<INT_PTR>(wp));
 
     switch (msg) {
@@ -318,9 +313,6 @@ LRESULT combo_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         s.dropped = false;
         if (s.list && GetCapture() == s.list) ReleaseCapture();
         if (s.list && IsWindow(s.list) && !(GetWindowLongA(s.list, GWL_STYLE) & WS_CHILD)) DestroyWindow(s.list);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    case WM_NCDESTROY:
-        g_combos.erase(hwnd);
         return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_SIZE: layout_children(hwnd, s); return 0;
     case WM_ERASEBKGND: return 1;
@@ -478,6 +470,12 @@ LRESULT combo_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT combo_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_combos.dispatch(hwnd, msg, wp, lp, handle_combo_message);
 }
 
 }  // namespace controls

@@ -79,25 +79,12 @@ void light(HWND list, ComboState& combo, int index) {
     repaint(list);
 }
 
-}  // namespace
-
-LRESULT combo_list_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto state = g_combo_lists.create(hwnd);
-        const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
-        if (cs) state->combo = cs->hwndParent;
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<ComboListState> state = g_combo_lists.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    std::shared_ptr<ComboState> combo = combo_state(state->combo);
+LRESULT handle_combo_list_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ComboListState& state) {
+    std::shared_ptr<ComboState> combo = combo_state(state.combo);
 
     switch (msg) {
-    case WM_NCDESTROY:
-        g_combo_lists.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: paint(hwnd, *state); return 0;
+    case WM_PAINT: paint(hwnd, state); return 0;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;  // the form keeps the activation and its focus
     case WM_MOUSEMOVE:
         if (combo && combo->dropped) light(hwnd, *combo, item_at(hwnd, *combo, lp));
@@ -106,25 +93,34 @@ LRESULT combo_list_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK:
         if (!combo) return 0;
         if (combo->dropped) {
-            if (!inside(hwnd, lp)) combo_close(state->combo, false);  // a click elsewhere
+            if (!inside(hwnd, lp)) combo_close(state.combo, false);  // a click elsewhere
             else light(hwnd, *combo, item_at(hwnd, *combo, lp));
         } else if (!is_popup(hwnd)) {
             int hit = item_at(hwnd, *combo, lp);
-            if (hit >= 0) combo_select_by_user(state->combo, hit);
+            if (hit >= 0) combo_select_by_user(state.combo, hit);
         }
         return 0;
     case WM_LBUTTONUP:
         // The release of the click that opened the list lands outside it: the list stays.
         if (combo && combo->dropped && item_at(hwnd, *combo, lp) >= 0) {
             light(hwnd, *combo, item_at(hwnd, *combo, lp));
-            combo_close(state->combo, true);
+            combo_close(state.combo, true);
         }
         return 0;
     case WM_CAPTURECHANGED:
-        if (combo && combo->dropped) combo_close(state->combo, false);
+        if (combo && combo->dropped) combo_close(state.combo, false);
         return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT combo_list_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_combo_lists.dispatch(hwnd, msg, wp, lp, handle_combo_list_message,
+                                  [](ComboListState& state, const CREATESTRUCTA* cs) {
+                                      if (cs) state.combo = cs->hwndParent;
+                                  });
 }
 
 }  // namespace controls

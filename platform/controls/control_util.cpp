@@ -57,6 +57,25 @@ bool key_is_down(int vk) { return GetKeyState(vk) < 0; }
 
 void repaint(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
 
+std::optional<LRESULT> font_and_enable_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, HFONT& font) {
+    switch (msg) {
+    case WM_ENABLE: repaint(hwnd); return 0;
+    case WM_SETFONT:
+        font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
+        if (lp) repaint(hwnd);
+        return 0;
+    case WM_GETFONT: return HandleToLong(font);
+    default: return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> caption_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_SETTEXT) return std::nullopt;
+    LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
+    repaint(hwnd);
+    return r;
+}
+
 std::string creation_text(LPARAM create_struct) {
     const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(create_struct);
     return cs && cs->lpszName ? std::string(cs->lpszName) : std::string();

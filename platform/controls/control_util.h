@@ -2,6 +2,7 @@
 // Small services every standard control uses: notifications to the parent,
 // colours from the parent, the control's font, and keyboard navigation.
 
+#include <optional>
 #include <string>
 
 #include "platform/win32.h"
@@ -23,6 +24,15 @@ HBRUSH default_colours(HDC hdc, UINT msg);
 
 // The font set with WM_SETFONT, or the stock GUI font when none was set.
 HFONT font_or_default(HFONT font);
+
+// The answers of a control that draws with the font it is given and greys out
+// when disabled: WM_SETFONT keeps the font in `font` (repainting when lParam
+// asks), WM_GETFONT hands it back, WM_ENABLE repaints. Nothing for any other
+// message.
+std::optional<LRESULT> font_and_enable_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, HFONT& font);
+// WM_SETTEXT of a control that shows its caption: the default processing keeps
+// the text, then the control repaints. Nothing for any other message.
+std::optional<LRESULT> caption_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 RECT client_rect(HWND hwnd);
 bool key_is_down(int vk);

@@ -425,26 +425,13 @@ LRESULT dialog_code(HWND hwnd) {
     return code;
 }
 
-}  // namespace
-
-LRESULT edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_edits.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<EditState> state = g_edits.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    EditState& s = *state;
-
+LRESULT handle_edit_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, EditState& s) {
     switch (msg) {
     case WM_CREATE: {
         std::string text = creation_text(lp);
         set_text(hwnd, s, text.c_str());
         return 0;
     }
-    case WM_NCDESTROY:
-        g_edits.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_SIZE:
         invalidate_layout(s);
         changed_view(hwnd, s);
@@ -562,6 +549,12 @@ LRESULT edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_edits.dispatch(hwnd, msg, wp, lp, handle_edit_message);
 }
 
 }  // namespace controls

@@ -46,32 +46,12 @@ LRESULT pass_to_parent(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-}  // namespace
-
-LRESULT frame_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_frames.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<FrameState> state = g_frames.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT handle_frame_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, FrameState& state) {
+    if (auto answer = caption_message(hwnd, msg, wp, lp)) return *answer;
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, state.font)) return *answer;
     switch (msg) {
-    case WM_NCDESTROY:
-        g_frames.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: paint(hwnd, *state); return 0;
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
-        repaint(hwnd);
-        return r;
-    }
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        state->font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(state->font);
+    case WM_PAINT: paint(hwnd, state); return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
@@ -85,6 +65,12 @@ LRESULT frame_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return pass_to_parent(hwnd, msg, wp, lp);
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT frame_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_frames.dispatch(hwnd, msg, wp, lp, handle_frame_message);
 }
 
 }  // namespace controls

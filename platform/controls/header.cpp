@@ -94,29 +94,11 @@ void paint(HWND hwnd, const HeaderState& s) {
     EndPaint(hwnd, &ps);
 }
 
-}  // namespace
-
-LRESULT header_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_headers.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<HeaderState> state = g_headers.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    HeaderState& s = *state;
-
+LRESULT handle_header_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, HeaderState& s) {
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, s.font)) return *answer;
     switch (msg) {
-    case WM_NCDESTROY:
-        g_headers.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: paint(hwnd, s); return 0;
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        s.font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(s.font);
 
     case HDM_GETITEMCOUNT: return static_cast<LRESULT>(s.items.size());
     case HDM_INSERTITEMA: {
@@ -183,6 +165,12 @@ LRESULT header_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT header_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_headers.dispatch(hwnd, msg, wp, lp, handle_header_message);
 }
 
 }  // namespace controls

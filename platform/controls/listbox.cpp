@@ -128,23 +128,11 @@ void key_down(HWND hwnd, ListBoxState& s, int vk) {
     }
 }
 
-}  // namespace
-
-LRESULT listbox_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_lists.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<ListBoxState> state = g_lists.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    ListBoxState& s = *state;
+LRESULT handle_listbox_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ListBoxState& s) {
     const int index = static_cast<int>(static_cast<INT_PTR>(wp));
 
     switch (msg) {
     case WM_CREATE: update_scroll_bar(hwnd, s); return 0;
-    case WM_NCDESTROY:
-        g_lists.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_SIZE: set_top(hwnd, s, s.items.top); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: paint(hwnd, s); return 0;
@@ -312,6 +300,12 @@ LRESULT listbox_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL: set_top(hwnd, s, s.items.top - static_cast<SHORT>(HIWORD(wp)) / 120 * 3); return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT listbox_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_lists.dispatch(hwnd, msg, wp, lp, handle_listbox_message);
 }
 
 }  // namespace controls

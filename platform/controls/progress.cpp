@@ -65,20 +65,8 @@ void paint(HWND hwnd, const ProgressState& s) {
     EndPaint(hwnd, &ps);
 }
 
-}  // namespace
-
-LRESULT progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_bars.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<ProgressState> state = g_bars.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
-    ProgressState& s = *state;
+LRESULT handle_progress_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, ProgressState& s) {
     switch (msg) {
-    case WM_NCDESTROY:
-        g_bars.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: paint(hwnd, s); return 0;
     case PBM_SETRANGE:
@@ -113,6 +101,12 @@ LRESULT progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case PBM_GETPOS: return s.pos;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_bars.dispatch(hwnd, msg, wp, lp, handle_progress_message);
 }
 
 }  // namespace controls

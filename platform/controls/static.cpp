@@ -56,38 +56,24 @@ void paint(HWND hwnd, const StaticState& state) {
     EndPaint(hwnd, &ps);
 }
 
-}  // namespace
-
-LRESULT static_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        g_statics.create(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    std::shared_ptr<StaticState> state = g_statics.get(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT handle_static_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, StaticState& state) {
+    if (auto answer = caption_message(hwnd, msg, wp, lp)) return *answer;
+    if (auto answer = font_and_enable_message(hwnd, msg, wp, lp, state.font)) return *answer;
     switch (msg) {
-    case WM_NCDESTROY:
-        g_statics.erase(hwnd);
-        return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_NCHITTEST:
         if (!(GetWindowLongA(hwnd, GWL_STYLE) & SS_NOTIFY)) return HTTRANSPARENT;
         return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: paint(hwnd, *state); return 0;
+    case WM_PAINT: paint(hwnd, state); return 0;
     case WM_GETDLGCODE: return DLGC_STATIC;
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
-        repaint(hwnd);
-        return r;
-    }
-    case WM_ENABLE: repaint(hwnd); return 0;
-    case WM_SETFONT:
-        state->font = LongToHandle<HFONT>(static_cast<LONG_PTR>(wp));
-        if (lp) repaint(hwnd);
-        return 0;
-    case WM_GETFONT: return HandleToLong(state->font);
     default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
+}
+
+}  // namespace
+
+LRESULT static_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return g_statics.dispatch(hwnd, msg, wp, lp, handle_static_message);
 }
 
 }  // namespace controls

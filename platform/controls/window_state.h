@@ -6,6 +6,10 @@
 // own notifications (a parent that destroys the button it was told about) does
 // not pull the state out from under the handler; the handler checks IsWindow
 // after every message it sends out and stops when the window is gone.
+//
+// A control's window procedure is one call to `dispatch`, which keeps that
+// lifetime and hands every other message, with the state, to the control's own
+// handler.
 
 #include <cstdint>
 #include <memory>
@@ -28,6 +32,31 @@ public:
         return state;
     }
     void erase(HWND hwnd) { states_.erase(hwnd.value); }
+
+    // Creates the state at WM_NCCREATE (then `on_create(state, creation)` fills
+    // in what it needs from the creation record, which may be null), drops it at
+    // WM_NCDESTROY, and passes everything in between to
+    // `handle(hwnd, msg, wp, lp, state)`. A window without state (its creation
+    // went past this procedure) gets the default processing.
+    template <class Handler, class OnCreate>
+    LRESULT dispatch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, Handler&& handle, OnCreate&& on_create) {
+        if (msg == WM_NCCREATE) {
+            std::shared_ptr<State> state = create(hwnd);
+            on_create(*state, reinterpret_cast<const CREATESTRUCTA*>(lp));
+            return DefWindowProcA(hwnd, msg, wp, lp);
+        }
+        std::shared_ptr<State> state = get(hwnd);  // held while the handler runs
+        if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
+        if (msg == WM_NCDESTROY) {
+            erase(hwnd);
+            return DefWindowProcA(hwnd, msg, wp, lp);
+        }
+        return handle(hwnd, msg, wp, lp, *state);
+    }
+    template <class Handler>
+    LRESULT dispatch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, Handler&& handle) {
+        return dispatch(hwnd, msg, wp, lp, handle, [](State&, const CREATESTRUCTA*) {});
+    }
 
 private:
     std::unordered_map<std::uint32_t, std::shared_ptr<State>> states_;

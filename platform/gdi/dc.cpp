@@ -41,16 +41,6 @@ std::uint32_t default_for(Kind kind) {
     }
 }
 
-std::uint32_t slot_value(const DcState& s, Kind kind) {
-    switch (kind) {
-        case Kind::Bitmap: return s.bitmap.value;
-        case Kind::Brush: return s.brush.value;
-        case Kind::Pen: return s.pen.value;
-        case Kind::Font: return s.font.value;
-        default: return s.palette.value;
-    }
-}
-
 bool equals_ignoring_case(const char* a, const char* b) {
     for (; *a && *b; ++a, ++b)
         if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
@@ -297,7 +287,7 @@ BOOL RestoreDC(HDC hdc, int saved) {
     std::uint32_t wanted[std::size(kSlotKinds)];
     for (std::size_t i = 0; i < std::size(kSlotKinds); ++i) {
         Kind k = kSlotKinds[i];
-        std::uint32_t h = slot_value(next, k);
+        std::uint32_t h = selected_handle(next, k);
         Object* o = objects().find(h);
         // An object deleted since SaveDC (or a bitmap now in another DC) is replaced by the stock one.
         bool usable = o && o->kind == k &&

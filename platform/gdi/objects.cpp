@@ -103,16 +103,6 @@ Kind slot_kind_of(UINT type, bool* ok) {
     }
 }
 
-std::uint32_t& slot(DcState& s, Kind kind) {
-    switch (kind) {
-        case Kind::Bitmap: return s.bitmap.value;
-        case Kind::Brush: return s.brush.value;
-        case Kind::Pen: return s.pen.value;
-        case Kind::Font: return s.font.value;
-        default: return s.palette.value;
-    }
-}
-
 }  // namespace
 
 ObjectTable& objects() {
@@ -152,7 +142,7 @@ bool brush_color(HBRUSH brush, COLORREF* color) {
 }
 
 void select_into(DcState& state, DcObject* dc, Kind kind, std::uint32_t handle) {
-    std::uint32_t& s = slot(state, kind);
+    std::uint32_t& s = selected_handle(state, kind);
     if (s == handle) return;
     if (Object* old = objects().find(s); old && !old->stock && old->selected > 0) --old->selected;
     if (Object* now = objects().find(handle); now && !now->stock) ++now->selected;
@@ -214,7 +204,7 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj) {
         default:
             break;
     }
-    std::uint32_t previous = slot(dc->state, o->kind);
+    std::uint32_t previous = selected_handle(dc->state, o->kind);
     select_into(dc->state, dc, o->kind, obj.value);
     return HGDIOBJ(previous);
 }
@@ -224,7 +214,7 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     bool ok = false;
     Kind kind = slot_kind_of(type, &ok);
     if (!dc || !ok) return HGDIOBJ();
-    return HGDIOBJ(slot(dc->state, kind));
+    return HGDIOBJ(selected_handle(dc->state, kind));
 }
 
 int GetObjectA(HGDIOBJ obj, int size, void* out) {

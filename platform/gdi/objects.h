@@ -3,9 +3,11 @@
 // lives in one handle table with its kind stored next to it, so a handle of one
 // kind is never taken for another. Private to platform/gdi/.
 
+#include <concepts>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "platform/common/handle_table.h"
@@ -77,6 +79,20 @@ struct DcState {
     POINT position{};             // MoveToEx / LineTo
     std::optional<Region> clip;  // device coordinates (relative to the DC's origin)
 };
+
+// The handle a DC state holds for one kind of selectable object (a palette for
+// any kind that is not selected into a DC). Writable through a mutable state.
+template <class State>
+    requires std::same_as<std::remove_const_t<State>, DcState>
+auto& selected_handle(State& s, Kind kind) {
+    switch (kind) {
+        case Kind::Bitmap: return s.bitmap.value;
+        case Kind::Brush: return s.brush.value;
+        case Kind::Pen: return s.pen.value;
+        case Kind::Font: return s.font.value;
+        default: return s.palette.value;
+    }
+}
 
 struct DcObject : Object {
     DcObject() : Object(Kind::Dc) {}

@@ -42,6 +42,16 @@ Property* find_property(Window* w, const char* data, std::size_t size) {
     return nullptr;
 }
 
+// The window's property of that name; null for a dead window, a name that can
+// never name a property, or a name never set.
+Property* existing_property(Window* w, LPCSTR name) {
+    const char* data;
+    std::size_t size;
+    char atom[16];
+    if (!w || !property_key(name, &data, &size, atom)) return nullptr;
+    return find_property(w, data, size);
+}
+
 }  // namespace
 
 BOOL SetPropA(HWND hwnd, LPCSTR name, LONG_PTR value) {
@@ -59,22 +69,13 @@ BOOL SetPropA(HWND hwnd, LPCSTR name, LONG_PTR value) {
 }
 
 LONG_PTR GetPropA(HWND hwnd, LPCSTR name) {
-    Window* w = find_window(hwnd);
-    const char* data;
-    std::size_t size;
-    char atom[16];
-    if (!w || !property_key(name, &data, &size, atom)) return 0;
-    Property* p = find_property(w, data, size);
+    Property* p = existing_property(find_window(hwnd), name);
     return p ? p->value : 0;
 }
 
 LONG_PTR RemovePropA(HWND hwnd, LPCSTR name) {
     Window* w = find_window(hwnd);
-    const char* data;
-    std::size_t size;
-    char atom[16];
-    if (!w || !property_key(name, &data, &size, atom)) return 0;
-    Property* p = find_property(w, data, size);
+    Property* p = existing_property(w, name);
     if (!p) return 0;
     LONG_PTR value = p->value;
     w->props.erase(w->props.begin() + (p - w->props.data()));

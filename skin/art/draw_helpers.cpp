@@ -5,23 +5,27 @@
 namespace mSkinner {
 
 namespace {
-RECT ToRect(LONG x, LONG y, LONG width, LONG height) { return RECT{x, y, x + width, y + height}; }
-}  // namespace
 
-LONG FillSolidRect(HDC hdc, LONG x, LONG y, LONG width, LONG height, COLORREF color) {
+RECT ToRect(LONG x, LONG y, LONG width, LONG height) { return RECT{x, y, x + width, y + height}; }
+
+// Paints the rectangle with a solid brush made for this one call.
+LONG PaintWithSolidBrush(HDC hdc, LONG x, LONG y, LONG width, LONG height, COLORREF color,
+                         int (*paint)(HDC, const RECT*, HBRUSH)) {
     const RECT rect = ToRect(x, y, width, height);
     HBRUSH brush = CreateSolidBrush(color);
-    const int result = FillRect(hdc, &rect, brush);
+    const int result = paint(hdc, &rect, brush);
     DeleteObject(brush);
     return result;
 }
 
+}  // namespace
+
+LONG FillSolidRect(HDC hdc, LONG x, LONG y, LONG width, LONG height, COLORREF color) {
+    return PaintWithSolidBrush(hdc, x, y, width, height, color, &FillRect);
+}
+
 LONG FrameSolidRect(HDC hdc, LONG x, LONG y, LONG width, LONG height, COLORREF color) {
-    const RECT rect = ToRect(x, y, width, height);
-    HBRUSH brush = CreateSolidBrush(color);
-    const int result = FrameRect(hdc, &rect, brush);
-    DeleteObject(brush);
-    return result;
+    return PaintWithSolidBrush(hdc, x, y, width, height, color, &FrameRect);
 }
 
 LONG DrawFocusBox(HDC hdc, LONG x, LONG y, LONG width, LONG height) {

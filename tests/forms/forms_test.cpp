@@ -6,30 +6,13 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/forms_internal.h"
 #include "platform/headless.h"
+#include "tests/support/browser_like_forms.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-using forms::ControlDef;
 using forms::ControlKind;
-
-ControlDef control(ControlKind kind, const char* name, const char* parent, int left, int top, int width, int height,
-                   const char* caption, int tab_index, int stacking, DWORD style = 0, const char* class_name = "") {
-    ControlDef d;
-    d.kind = kind;
-    d.name = name;
-    d.parent = parent;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    d.caption = caption;
-    d.tab_index = tab_index;
-    d.stacking = stacking;
-    d.style = style;
-    d.class_name = class_name;
-    return d;
-}
+using testsupport::MakeControl;
 
 class FormsTest : public testsupport::PlatformTest {
 protected:
@@ -46,18 +29,9 @@ protected:
     // Shaped like the browser window: a frame holding a text box and a button
     // at the top, a multi-line text box and a button over it at the bottom.
     static forms::FormDef browser_like() {
-        forms::FormDef def;
+        forms::FormDef def = testsupport::BrowserLikeForm();
         def.caption = "Test form";
-        def.client_width = 4110;
-        def.client_height = 8595;
         def.icon = {2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}};
-        def.controls = {
-            control(ControlKind::TextBox, "Text1", "", 0, 7230, 4100, 1335, "about\r\ntext", 1, 2, ES_MULTILINE | WS_VSCROLL),
-            control(ControlKind::CommandButton, "Command1", "", 3240, 8040, 735, 375, "退 出", 2, 1),
-            control(ControlKind::Frame, "Frame1", "", 0, 0, 4095, 735, "地址栏", 3, 0),
-            control(ControlKind::TextBox, "Text2", "Frame1", 120, 240, 2895, 375, "http://start/", 4, 1),
-            control(ControlKind::CommandButton, "Command2", "Frame1", 3120, 240, 735, 375, "转到", 5, 0),
-        };
         return def;
     }
 
@@ -236,21 +210,21 @@ TEST_F(FormsTest, EveryKindOfControl) {
     def.client_width = 6000;
     def.client_height = 5400;
     def.controls = {
-        control(ControlKind::CommandButton, "Command1", "", 120, 120, 1200, 375, "Command", 0, 0),
-        control(ControlKind::CheckBox, "Check1", "", 120, 600, 1800, 300, "Check box", 1, 0),
-        control(ControlKind::OptionButton, "Option1", "", 120, 960, 1800, 300, "Option A", 2, 0),
-        control(ControlKind::OptionButton, "Option2", "", 120, 1320, 1800, 300, "Option B", 3, 0),
-        control(ControlKind::TextBox, "Text1", "", 120, 1740, 2400, 375, "text box", 4, 0),
-        control(ControlKind::ComboBox, "Combo1", "", 120, 2250, 2400, 315, "combo", 5, 0),
-        control(ControlKind::DriveList, "Drive1", "", 120, 2700, 2400, 315, "", 6, 0),
-        control(ControlKind::ListBox, "List1", "", 120, 3150, 2400, 1200, "", 7, 0),
-        control(ControlKind::Frame, "Frame1", "", 3000, 120, 2800, 1500, "Frame", 8, 0),
-        control(ControlKind::CommandButton, "Command2", "Frame1", 240, 360, 1200, 375, "Inside", 9, 0),
-        control(ControlKind::Label, "Label1", "", 3000, 1800, 2800, 300, "A label", 10, 0),
-        control(ControlKind::ProgressBar, "Progress1", "", 3000, 2250, 2800, 300, "", 11, 0),
-        control(ControlKind::Header, "Header1", "", 3000, 2700, 2800, 330, "", 12, 0),
-        control(ControlKind::DataList, "DataList1", "", 3000, 3150, 2800, 1200, "", 13, 0),
-        control(ControlKind::Custom, "Missing1", "", 0, 0, 100, 100, "", 14, 0, 0, "NoSuchClass"),
+        MakeControl(ControlKind::CommandButton, "Command1", "", 120, 120, 1200, 375, "Command", 0, 0),
+        MakeControl(ControlKind::CheckBox, "Check1", "", 120, 600, 1800, 300, "Check box", 1, 0),
+        MakeControl(ControlKind::OptionButton, "Option1", "", 120, 960, 1800, 300, "Option A", 2, 0),
+        MakeControl(ControlKind::OptionButton, "Option2", "", 120, 1320, 1800, 300, "Option B", 3, 0),
+        MakeControl(ControlKind::TextBox, "Text1", "", 120, 1740, 2400, 375, "text box", 4, 0),
+        MakeControl(ControlKind::ComboBox, "Combo1", "", 120, 2250, 2400, 315, "combo", 5, 0),
+        MakeControl(ControlKind::DriveList, "Drive1", "", 120, 2700, 2400, 315, "", 6, 0),
+        MakeControl(ControlKind::ListBox, "List1", "", 120, 3150, 2400, 1200, "", 7, 0),
+        MakeControl(ControlKind::Frame, "Frame1", "", 3000, 120, 2800, 1500, "Frame", 8, 0),
+        MakeControl(ControlKind::CommandButton, "Command2", "Frame1", 240, 360, 1200, 375, "Inside", 9, 0),
+        MakeControl(ControlKind::Label, "Label1", "", 3000, 1800, 2800, 300, "A label", 10, 0),
+        MakeControl(ControlKind::ProgressBar, "Progress1", "", 3000, 2250, 2800, 300, "", 11, 0),
+        MakeControl(ControlKind::Header, "Header1", "", 3000, 2700, 2800, 330, "", 12, 0),
+        MakeControl(ControlKind::DataList, "DataList1", "", 3000, 3150, 2800, 1200, "", 13, 0),
+        MakeControl(ControlKind::Custom, "Missing1", "", 0, 0, 100, 100, "", 14, 0, 0, 0, "NoSuchClass"),
     };
     forms::Form* form = forms::load_form(def, {});
     ASSERT_NE(form, nullptr);

@@ -7,46 +7,16 @@
 #include "platform/forms/forms.h"
 #include "platform/headless.h"
 #include "tests/skin/skin_fixture.h"
+#include "tests/support/browser_like_forms.h"
 
 namespace {
 
 using skintest::SkinTest;
 using testsupport::ScreenPixelIs;
 
-// The browser window's layout (twips); the browser area is a plain window here.
-forms::FormDef BrowserLikeForm() {
-    using forms::ControlKind;
-    forms::FormDef def;
-    def.caption = "Zelvio";
-    def.client_width = 4110;
-    def.client_height = 8595;
-    auto add = [&](ControlKind kind, const char* name, const char* parent, int l, int t, int w, int h,
-                   const char* caption, int tab, int stacking, DWORD style = 0, DWORD ex = 0) {
-        forms::ControlDef c;
-        c.kind = kind;
-        c.name = name;
-        c.parent = parent;
-        c.left = l, c.top = t, c.width = w, c.height = h;
-        c.caption = caption;
-        c.tab_index = tab;
-        c.stacking = stacking;
-        c.style = style;
-        c.ex_style = ex;
-        if (kind == ControlKind::Custom) c.class_name = "TestTextBox";
-        def.controls.push_back(c);
-    };
-    add(ControlKind::Custom, "WebBrowser1", "", 0, 720, 4095, 6495, "", 0, 3);
-    add(ControlKind::TextBox, "Text1", "", 0, 7230, 4100, 1335, "about", 1, 2, ES_MULTILINE, WS_EX_CLIENTEDGE);
-    add(ControlKind::CommandButton, "Command1", "", 3240, 8040, 735, 375, "退 出", 2, 1);
-    add(ControlKind::Frame, "Frame1", "", 0, 0, 4095, 735, "地址栏", 3, 0);
-    add(ControlKind::TextBox, "Text2", "Frame1", 120, 240, 2895, 375, "http://wap.example/", 4, 0, 0, WS_EX_CLIENTEDGE);
-    add(ControlKind::CommandButton, "Command2", "Frame1", 3120, 240, 735, 375, "转到", 5, 1);
-    return def;
-}
-
 TEST_F(SkinTest, BrowserLikeFormIsSkinnedFromItsLoadEvent) {
     forms::reset();
-    forms::Form* form = forms::load_form(BrowserLikeForm(), forms::FormEvents{
+    forms::Form* form = forms::load_form(testsupport::BrowserWindowForm("TestTextBox"), forms::FormEvents{
                                                                  .load = [](forms::Form& f) { mSkinner::SkinForm(f.hwnd()); },
                                                                  .click = nullptr,
                                                              });
